@@ -1,0 +1,32 @@
+# Two commands do everything on a fresh Debian machine: `make run` and `make test`.
+JOBS ?= $(shell nproc)
+RELEASE_DIR := build/release
+TEST_DIR := build/test
+BENCH_DIR := build/bench
+
+.PHONY: run test bench setup build clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+
+run: build
+	cd $(RELEASE_DIR)/Lunaresca && ./lunaresca
+
+test:
+	@bash scripts/setup.sh --test
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DLUNARESCA_SANITIZE=ON -DLUNARESCA_TESTS=ON
+	cmake --build $(TEST_DIR) -j $(JOBS)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench:
+	@bash scripts/setup.sh --bench
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DLUNARESCA_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	cd $(BENCH_DIR) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf build

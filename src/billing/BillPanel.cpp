@@ -1,0 +1,188 @@
+#include "billing/BillPanel.h"
+
+#include "platform/ScreenKit.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_card(card)
+{
+    panConto = new QFrame(card);
+    panConto->setObjectName(QStringLiteral("panConto"));
+    panConto->setFrameShape(QFrame::StyledPanel);
+    panConto->setStyleSheet(QStringLiteral("QFrame#panConto { background: #eef3f8; border: 1px solid #7f9fbf; }"));
+    panConto->setAutoFillBackground(true);
+    panCalcola = new QFrame(card);
+    panCalcola->setObjectName(QStringLiteral("panCalcola"));
+    panCalcola->setFrameShape(QFrame::StyledPanel);
+    panCalcola->setStyleSheet(QStringLiteral("QFrame#panCalcola { background: #fff6d8; border: 1px solid #c9a64a; }"));
+    panCalcola->setAutoFillBackground(true);
+
+    txtCliente = new QLabel(QStringLiteral("Conto del cliente"), panConto);
+    txtCliente->setObjectName(QStringLiteral("txtCliente"));
+    txtCliente->setStyleSheet(QStringLiteral("font: bold 12pt; color: #20527a;"));
+    btnChiudiConto = ScreenKit::picture(panConto, QStringLiteral("btnChiudiConto"), QStringLiteral("chiudi"), QString(), 24);
+    cmdStampaConto = ScreenKit::picture(panConto, QStringLiteral("cmdStampaConto"), QStringLiteral("stampa"), QString(), 24);
+    cmdExpConto = ScreenKit::picture(panConto, QStringLiteral("cmdExpConto"), QStringLiteral("esporta"), QString(), 24);
+    btnCancellaConto = new QPushButton(QStringLiteral("CANCELLA CONTO"), panConto);
+    btnCancellaConto->setObjectName(QStringLiteral("btnCancellaConto"));
+    txtAcconto = new QLineEdit(panConto);
+    txtAcconto->setObjectName(QStringLiteral("txtAcconto"));
+    txtAcconto->setMaxLength(10);
+    txtAcconto->setAlignment(Qt::AlignRight);
+    txtAcconto->setFixedWidth(90);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(txtCliente, 1);
+    top->addWidget(cmdStampaConto);
+    top->addWidget(cmdExpConto);
+    top->addWidget(btnChiudiConto);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    for (int col = 0; col < 2; ++col) {
+        const int c0 = col * 5;
+        grid->addWidget(new QLabel(QStringLiteral("Data:"), panConto), 0, c0);
+        grid->addWidget(new QLabel(QStringLiteral("Descrizione servizio o consumazione:"), panConto), 0, c0 + 1);
+        grid->addWidget(new QLabel(QStringLiteral("Importo:"), panConto), 0, c0 + 2);
+    }
+    grid->setColumnMinimumWidth(4, 16);
+    for (int n = 1; n <= 30; ++n) {
+        auto *d = new QLineEdit(panConto);
+        d->setObjectName(QStringLiteral("txtData") + two(n));
+        d->setMaxLength(10);
+        d->setAlignment(Qt::AlignCenter);
+        d->setFixedWidth(86);
+        auto *s = new QLineEdit(panConto);
+        s->setObjectName(QStringLiteral("txtDesc") + two(n));
+        s->setMaxLength(55);
+        auto *p = new QLineEdit(panConto);
+        p->setObjectName(QStringLiteral("txtPrezzo") + two(n));
+        p->setMaxLength(10);
+        p->setAlignment(Qt::AlignRight);
+        p->setFixedWidth(86);
+        QToolButton *imp = ScreenKit::picture(panConto, QStringLiteral("impVoce") + two(n), QStringLiteral("importa"), QString(), 18);
+        txtData.append(d);
+        txtDesc.append(s);
+        txtPrezzo.append(p);
+        impVoce.append(imp);
+        const int row = 1 + (n - 1) % 15, c0 = n <= 15 ? 0 : 5;
+        grid->addWidget(d, row, c0);
+        grid->addWidget(s, row, c0 + 1);
+        grid->addWidget(p, row, c0 + 2);
+        grid->addWidget(imp, row, c0 + 3);
+        if (hints)
+            hints->add(imp, QStringLiteral("Importa i dati dal tariffario dei prodotti e servizi."));
+    }
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(btnCancellaConto);
+    bottom->addStretch();
+    bottom->addWidget(new QLabel(QStringLiteral("Acconto:  €"), panConto));
+    bottom->addWidget(txtAcconto);
+
+    auto *v = new QVBoxLayout(panConto);
+    v->setContentsMargins(8, 6, 8, 6);
+    v->addLayout(top);
+    v->addLayout(grid);
+    v->addLayout(bottom);
+
+    btnCalcola = new QPushButton(QStringLiteral("CALCOLA TOTALE  >>"), panCalcola);
+    btnCalcola->setObjectName(QStringLiteral("btnCalcola"));
+    txtTotale = new QLabel(QStringLiteral("---"), panCalcola);
+    txtTotale->setObjectName(QStringLiteral("txtTotale"));
+    txtTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtTotale->setMinimumWidth(110);
+    txtTotale->setStyleSheet(QStringLiteral("font: bold 12pt;"));
+    auto *h = new QHBoxLayout(panCalcola);
+    h->setContentsMargins(8, 4, 8, 4);
+    h->addWidget(btnCalcola);
+    h->addWidget(txtTotale);
+
+    if (hints) {
+        hints->add(btnChiudiConto, QStringLiteral("Chiudi la schermata del conto del cliente."));
+        hints->add(btnCalcola, QStringLiteral("Calcola il totale del conto allo stato attuale."));
+        hints->add(btnCancellaConto, QStringLiteral("Cancella tutte le voci del conto."));
+        hints->add(cmdStampaConto, QStringLiteral("Stampa il conto del cliente."));
+        hints->add(cmdExpConto, QStringLiteral("Esporta il conto del cliente in un file di Microsoft Excel."));
+        hints->blank(panConto);
+        hints->blank(panCalcola);
+    }
+
+    connect(btnChiudiConto, &QToolButton::clicked, this, &BillPanel::close);
+    connect(btnCalcola, &QPushButton::clicked, this, &BillPanel::computeTotal);
+
+    panConto->hide();
+    panCalcola->hide();
+}
+
+bool BillPanel::isOpen() const { return panConto->isVisibleTo(m_card); }
+
+void BillPanel::setTitle(const QString &firstName, const QString &surname)
+{
+    txtCliente->setText(QStringLiteral("Conto del cliente ") + firstName + QLatin1Char(' ') + surname);
+}
+
+void BillPanel::open(const QString &firstName, const QString &surname)
+{
+    setTitle(firstName, surname);
+    computeTotal();
+    place();
+    panConto->show();
+    panCalcola->show();
+    panConto->raise();
+    panCalcola->raise();
+    txtData[0]->setFocus();
+}
+
+void BillPanel::close()
+{
+    panConto->hide();
+    panCalcola->hide();
+    emit closed();
+}
+
+void BillPanel::reset()
+{
+    for (int i = 0; i < 30; ++i) {
+        txtData[i]->clear();
+        txtDesc[i]->clear();
+        txtPrezzo[i]->clear();
+    }
+    txtAcconto->clear();
+    panConto->hide();
+    panCalcola->hide();
+}
+
+void BillPanel::computeTotal()
+{
+    // Filled in with the bill's amount rules.
+}
+
+void BillPanel::place()
+{
+    const QRect r = m_card->rect();
+    const int h = qMin(r.height() - 40, 560);
+    panConto->setGeometry(r.left() + 8, r.bottom() - h - 8, r.width() - 16, h);
+    const QSize c = panCalcola->sizeHint();
+    panCalcola->setGeometry(r.right() - c.width() - 16, panConto->y() - c.height() - 4, c.width(), c.height());
+}
+
+QList<QWidget *> BillPanel::enterChain() const
+{
+    QList<QWidget *> chain;
+    for (int i = 0; i < 30; ++i)
+        chain << txtData[i] << txtDesc[i] << txtPrezzo[i];
+    chain << txtAcconto;
+    return chain;
+}

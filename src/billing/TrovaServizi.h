@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/Screen.h"
+
+class TfrmTrovaServizi : public TDialog {
+    Q_OBJECT
+public:
+    explicit TfrmTrovaServizi(QWidget *parent = nullptr);
+};

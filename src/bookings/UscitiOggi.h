@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/Screen.h"
+
+class TfrmUscitiOggi : public TDialog {
+    Q_OBJECT
+public:
+    explicit TfrmUscitiOggi(QWidget *parent = nullptr);
+};
