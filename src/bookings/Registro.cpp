@@ -391,11 +391,6 @@ void TfrmRegistro::buildLayout()
     g->addWidget(txtSupplementi, 1, 1);
     g->setColumnStretch(1, 1);
 
-    auto *dates = new QHBoxLayout;
-    dates->setSpacing(10);
-    dates->addWidget(arrival, 1);
-    dates->addWidget(departure, 1);
-
     auto *flag = new QHBoxLayout;
     flag->addWidget(chkDisdetta);
     flag->addWidget(icoDisdetta);
@@ -410,7 +405,6 @@ void TfrmRegistro::buildLayout()
     right->addWidget(rate);
     right->addLayout(flag);
     right->addStretch();
-    delete dates;
     for (QGroupBox *b : {arrival, stay, guest, departure, rate})
         m_hints->blank(b);
 
@@ -518,6 +512,11 @@ void TfrmRegistro::wireKeys()
 
 bool TfrmRegistro::eventFilter(QObject *o, QEvent *e)
 {
+    if (o == txtGiorni && e->type() == QEvent::FocusOut) {
+        const QString days = BookingRules::twoDigitDays(txtGiorni->text());
+        if (days != txtGiorni->text())
+            txtGiorni->setText(days);
+    }
     const bool press = e->type() == QEvent::KeyPress;
     const bool release = e->type() == QEvent::KeyRelease;
     if (!press && !release)
