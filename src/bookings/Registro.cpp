@@ -3,6 +3,7 @@
 #include "app/Guida.h"
 #include "app/Screens.h"
 #include "base/Dates.h"
+#include "base/Formats.h"
 #include "base/RecordFile.h"
 #include "base/Text.h"
 #include "bookings/ArriviFuturi.h"
@@ -93,6 +94,7 @@ TfrmRegistro::TfrmRegistro() : TAppScreen(QStringLiteral(" Lunaresca - Registro 
 {
     setObjectName(QStringLiteral("frmRegistro"));
     resize(1024, 720);
+    Formats::applyProcessFormats();
 
     m_page = new QWidget(this);
     m_page->setObjectName(QStringLiteral("panScheda"));
