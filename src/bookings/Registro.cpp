@@ -565,9 +565,16 @@ bool TfrmRegistro::eventFilter(QObject *o, QEvent *e)
     return false;
 }
 
+QWidget *TfrmRegistro::control(const QString &name) const
+{
+    if (QWidget *w = m_controls.value(name))
+        return w;
+    return name.isEmpty() ? nullptr : findChild<QWidget *>(name);
+}
+
 QString TfrmRegistro::controlText(const QString &name) const
 {
-    QWidget *w = m_controls.value(name);
+    QWidget *w = control(name);
     if (auto *e = qobject_cast<QLineEdit *>(w))
         return e->text();
     if (auto *c = qobject_cast<QComboBox *>(w))
@@ -579,7 +586,7 @@ QString TfrmRegistro::controlText(const QString &name) const
 
 void TfrmRegistro::setControlText(const QString &name, const QString &text)
 {
-    QWidget *w = m_controls.value(name);
+    QWidget *w = control(name);
     if (auto *e = qobject_cast<QLineEdit *>(w)) {
         e->setText(text);
     } else if (auto *c = qobject_cast<QComboBox *>(w)) {

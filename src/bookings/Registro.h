@@ -66,8 +66,9 @@ public:
     // Opens the date picker for the arrival ("dataent") or departure ("datausc") date.
     void openCalendar(const QString &marker);
 
-    // The card's controls by name (record field bindings, pick targets, lists, print, tests).
-    QWidget *control(const QString &name) const { return m_controls.value(name); }
+    // The card's controls by name (record field bindings, pick targets, lists, print, tests);
+    // any other named child too (lblPosizione, chkDisdetta).
+    QWidget *control(const QString &name) const;
     QString controlText(const QString &name) const;
     void setControlText(const QString &name, const QString &text);
     // The record built from the card, and the card filled from a record.

@@ -326,7 +326,7 @@ void TestRegistro::showBookingAtFillsTheCard()
             QCOMPARE(card().controlText(b.control), b.control.mid(3).left(b.spec.capacity - 1));
     QCOMPARE(card().txtSesso->currentText(), QStringLiteral("X"));
     QVERIFY(card().chkDisdetta->isChecked());
-    QCOMPARE(card().lblPosizione->text(), QStringLiteral("2"));
+    QCOMPARE(card().controlText(QStringLiteral("lblPosizione")), QStringLiteral("2"));
 
     // A flag that is neither "Sì" nor "No" leaves the box as it was.
     QVERIFY(card().ShowBookingAt(3));
