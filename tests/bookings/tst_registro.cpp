@@ -63,7 +63,6 @@ TVisita recordAt(const TempProgramFolder &dir, int n)
 class TestRegistro : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(assets); }
     void init();
     void cleanup();
 
