@@ -3,6 +3,7 @@
 #include "report/ReportPrinter.h"
 #include "support/TestSupport.h"
 
+#include <QDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -183,6 +184,20 @@ private slots:
         });
         PrintListReport(QStringLiteral("T"), numberedLines(3));
         QVERIFY(!QFile::exists(pdf));
+    }
+
+    void realDialogCancelledPrintsNothing()
+    {
+        QString title;
+        whenModalOpens([&](QWidget *dialog) {
+            title = dialog->metaObject()->className();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        QPrinter printer;
+        QVERIFY(!PrintDialog::exec(printer, 3));
+        QVERIFY(title.contains(QStringLiteral("PrintDialog")));
+        QCOMPARE(printer.fromPage(), 1);
+        QCOMPARE(printer.toPage(), 3);
     }
 
     void pageRangeAndCopies()
