@@ -25,6 +25,44 @@ Item *Band::item(const QString &itemName)
     return nullptr;
 }
 
+Item &Band::addBox(const QString &itemName, const QRectF &mm, Rgb fill, bool framed)
+{
+    Item i;
+    i.kind = ItemKind::Box;
+    i.name = itemName;
+    i.rect = mm;
+    i.fill = fill;
+    i.framed = framed;
+    items.append(i);
+    return items.last();
+}
+
+Item &Band::addLine(const QString &itemName, double x, double y, double dx, double dy)
+{
+    Item i;
+    i.kind = ItemKind::Line;
+    i.name = itemName;
+    i.rect = QRectF(x, y, dx, dy);
+    items.append(i);
+    return items.last();
+}
+
+Item &Band::addText(const QString &itemName, const QRectF &mm, const QString &text, const Font &font,
+                    Qt::Alignment alignment, Rgb colour, Rgb fill)
+{
+    Item i;
+    i.kind = ItemKind::Text;
+    i.name = itemName;
+    i.rect = mm;
+    i.text = text;
+    i.font = font;
+    i.alignment = alignment;
+    i.colour = colour;
+    i.fill = fill;
+    items.append(i);
+    return items.last();
+}
+
 QStringList PreparedPage::texts() const
 {
     QList<const Item *> found;

@@ -68,6 +68,12 @@ struct Band {
     QList<Item> items;
 
     Item *item(const QString &itemName);
+    // Builders for forms: a box (filled when `fill` has alpha, framed when asked), a line from
+    // (x, y) over (dx, dy), a single-line text.
+    Item &addBox(const QString &itemName, const QRectF &mm, Rgb fill, bool framed);
+    Item &addLine(const QString &itemName, double x, double y, double dx, double dy);
+    Item &addText(const QString &itemName, const QRectF &mm, const QString &text, const Font &font,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, Rgb colour = Black, Rgb fill = NoColour);
     bool splits() const { return kind == BandKind::MasterData; }
 };
 

@@ -66,12 +66,10 @@ private slots:
         QCOMPARE(doc.printableSize(), QSizeF(190, 277));
         Band &page = doc.addBand(QStringLiteral("Pagina"), BandKind::Page, 277);
         page.items.append(box(QStringLiteral("piede"), QRectF(1, 160, 188, 5.8), Gold, false));
-        page.items.append(box(QStringLiteral("riga"), QRectF(1, 7, 188, 4.6), NoColour, true));
-        Item line;
-        line.kind = ItemKind::Line;
-        line.name = QStringLiteral("divisore");
-        line.rect = QRectF(42, 20, 0, 100);
-        page.items.append(line);
+        page.addBox(QStringLiteral("riga"), QRectF(1, 7, 188, 4.6), NoColour, true);
+        page.addLine(QStringLiteral("divisore"), 42, 20, 0, 100);
+        page.addText(QStringLiteral("titolo"), QRectF(1, 1, 188, 5.8), QStringLiteral("SCHEDA"),
+                     {QStringLiteral("Arial"), 9, false}, Qt::AlignHCenter | Qt::AlignVCenter, Black, LightSteelBlue);
         doc.prepare(QDate(2025, 3, 5));
         QCOMPARE(doc.pages().size(), 1);
         const QImage img = draw(doc, 0);
@@ -82,6 +80,8 @@ private slots:
         QVERIFY(inkBetween(img, 0.8, 1.2, 8, 10));              // its left edge
         QVERIFY(inkBetween(img, 41.8, 42.2, 30, 110));          // the vertical line
         QVERIFY(!inkBetween(img, 43, 45, 30, 110));
+        QCOMPARE(at(img, 3, 2), QColor(0xb0c4de).rgb()); // the title's fill, left of its text
+        QCOMPARE(doc.pages().first().texts(), QStringList{QStringLiteral("SCHEDA")});
     }
 
     void textIsClippedAtItsBoxOnOneLine()
