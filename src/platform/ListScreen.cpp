@@ -237,8 +237,13 @@ void ListScreen::btnStampaClick()
 bool ListScreen::eventFilter(QObject *o, QEvent *e)
 {
     if (o == lstRecords->viewport() && e->type() == QEvent::MouseButtonDblClick) {
-        if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-            // The entry under the mouse is selected by the press before; the host decides.
+        auto *m = static_cast<QMouseEvent *>(e);
+        if (m->button() == Qt::LeftButton) {
+            // The entry under the mouse is the one double-clicked (its press has selected it
+            // already); off the entries the selection stays as it is, and the host decides.
+            const QModelIndex under = lstRecords->indexAt(m->position().toPoint());
+            if (under.isValid())
+                setCurrentRow(under.row());
             emit lstRecordsDblClick();
             return true;
         }
