@@ -172,6 +172,11 @@ private slots:
         QVERIFY(!pages.at(1).contains(QStringLiteral("Stampa eseguita")));
         QVERIFY(pdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Title:\\s+Riepilogo dati"))));
         QVERIFY(pdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Page size:\\s+842 x 595"))));
+        // Courier New comes out as its metric twin, so the columns of the lines stay aligned.
+        QProcess fonts;
+        fonts.start(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY(fonts.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(fonts.readAllStandardOutput()).contains(QStringLiteral("LiberationMono")));
     }
 
     void cancelledDialogPrintsNothing()
