@@ -4,11 +4,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
 class QLabel;
 class QFrame;
 class QToolButton;
-class QWidget;
 
 // Small pieces every screen uses: picture buttons, the info bar's hints,
 // focus frames and the Enter chain. Each works through one event filter.
