@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     }
     QSaveFile f(target);
     const QByteArray bytes = PasswordStore::freshFile(PasswordStore::FirstPassword);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() || !f.commit()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(target));
         return 1;
     }

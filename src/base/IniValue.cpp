@@ -173,8 +173,9 @@ bool writeFile(const QString &path, QStringView section, QStringView key, const 
             return false;
         old.close();
     }
+    // Unbuffered, so a short write (a full disk) is seen here and never committed as a whole file.
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = replaced(ini, section, key, value);
     if (f.write(bytes) != bytes.size()) {
