@@ -13,7 +13,43 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QValidator>
 #include <QVBoxLayout>
+
+namespace {
+
+// What typing may do to the field: the limit on its length, and trimming and upper case
+// where the screen wants them. It judges the text an edit would leave, before it is shown.
+class TypingRule : public QValidator {
+public:
+    TypingRule(QLineEdit *field, int limit, bool trimUpper)
+        : QValidator(field), m_limit(limit), m_trimUpper(trimUpper), m_current(field->text())
+    {
+        connect(field, &QLineEdit::textChanged, this, [this](const QString &t) { m_current = t; });
+    }
+
+    State validate(QString &input, int &pos) const override
+    {
+        if (m_trimUpper) {
+            int lead = 0;
+            while (lead < input.size() && input[lead].unicode() <= 32)
+                ++lead;
+            input = Text::upperAscii(Text::trimmed(input));
+            pos = qBound(0, pos - qMin(pos, lead), int(input.size()));
+        }
+        // A longer value put in by the card may be shortened, never lengthened.
+        if (input.size() > m_limit && input.size() > m_current.size())
+            return Invalid;
+        return Acceptable;
+    }
+
+private:
+    int m_limit;
+    bool m_trimUpper;
+    QString m_current; // the text before the edit being judged
+};
+
+} // namespace
 
 CheckScreen::CheckScreen(QWidget *parent, const Setup &setup)
     : TDialog(parent, setup.caption, setup.size), m_setup(setup)
@@ -58,30 +94,8 @@ CheckScreen::CheckScreen(QWidget *parent, const Setup &setup)
     layout->addLayout(buttons);
 
     m_field->installEventFilter(this);
-    connect(m_field, &QLineEdit::textEdited, this, &CheckScreen::typed);
-    connect(m_field, &QLineEdit::textChanged, this, [this](const QString &t) { m_last = t; });
     connect(btnControlla, &QPushButton::clicked, this, &CheckScreen::btnControllaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &CheckScreen::btnChiudiClick);
-}
-
-void CheckScreen::typed(const QString &text)
-{
-    // Typing stops at the limit; a longer value put in by the card can still be shortened.
-    if (text.size() > m_setup.typingLimit && text.size() > m_last.size()) {
-        const int cursor = qMax(0, m_field->cursorPosition() - int(text.size() - m_last.size()));
-        m_field->setText(m_last);
-        m_field->setCursorPosition(cursor);
-        return;
-    }
-    if (m_setup.trimUpper) {
-        const QString u = Text::upperAscii(Text::trimmed(text));
-        if (u != text) {
-            const int cursor = qMin(m_field->cursorPosition(), int(u.size()));
-            m_field->setText(u);
-            m_field->setCursorPosition(cursor);
-        }
-    }
-    m_last = m_field->text();
 }
 
 bool CheckScreen::eventFilter(QObject *o, QEvent *e)
@@ -118,7 +132,10 @@ bool CheckScreen::eventFilter(QObject *o, QEvent *e)
 void CheckScreen::showEvent(QShowEvent *e)
 {
     TDialog::showEvent(e);
-    m_last = m_field->text();
+    // The card has put its value in by now, whole and unfiltered; from here on only typing
+    // changes the field, and typing obeys the screen's rule.
+    if (!m_field->validator())
+        m_field->setValidator(new TypingRule(m_field, m_setup.typingLimit, m_setup.trimUpper));
     m_field->setFocus();
 }
 

@@ -39,9 +39,6 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void typed(const QString &text);
-
     Setup m_setup;
     QLineEdit *m_field;
-    QString m_last; // the field's text before the change being typed
 };
