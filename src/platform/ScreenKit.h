@@ -4,11 +4,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 class QLabel;
 class QFrame;
 class QToolButton;
+class QWidget;
 
 // Small pieces every screen uses: picture buttons, the info bar's hints,
 // focus frames and the Enter chain. Each works through one event filter.
@@ -28,7 +28,7 @@ public:
     Hints(QLabel *bar, QObject *parent);
     void add(QWidget *w, const QString &hint);
     void blank(QWidget *w);
-    QString hintOf(QWidget *w) const { return m_hints.value(w); }
+    QString hintOf(QObject *w) const { return m_hints.value(w); }
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
