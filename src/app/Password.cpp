@@ -10,6 +10,7 @@
 #include "platform/ScreenKit.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -98,9 +99,11 @@ void TfrmPassword::cmdOKClick()
         frmAvvio->switchFrom(this);
 }
 
-void TfrmPassword::cmdEsciClick()
+void TfrmPassword::cmdEsciClick() { close(); }
+
+void TfrmPassword::closeEvent(QCloseEvent *e)
 {
-    close();
+    e->accept();
     QApplication::quit();
 }
 

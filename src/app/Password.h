@@ -24,6 +24,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    // Closing the login window ends the program, like Esci.
+    void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
