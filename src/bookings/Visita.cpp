@@ -1,5 +1,7 @@
 #include "bookings/Visita.h"
 
+#include "base/FlagText.h"
+
 #include "base/ProgramFolder.h"
 
 namespace VisitaField {
@@ -44,20 +46,9 @@ const std::vector<Binding> &textFields()
 
 } // namespace VisitaField
 
-std::optional<bool> TVisita::disdetta() const
-{
-    const QString s = get(VisitaField::Disdetta);
-    if (s == QStringLiteral("Sì"))
-        return true;
-    if (s == QStringLiteral("No"))
-        return false;
-    return std::nullopt;
-}
+std::optional<bool> TVisita::disdetta() const { return FlagText::parse(get(VisitaField::Disdetta)); }
 
-void TVisita::setDisdetta(bool cancelled)
-{
-    set(VisitaField::Disdetta, cancelled ? QStringLiteral("Sì") : QStringLiteral("No"));
-}
+void TVisita::setDisdetta(bool cancelled) { set(VisitaField::Disdetta, FlagText::of(cancelled)); }
 
 bool TVisita::isValidBooking() const { return disdetta() == false; }
 

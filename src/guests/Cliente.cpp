@@ -1,5 +1,6 @@
 #include "guests/Cliente.h"
 
+#include "base/FlagText.h"
 #include "base/ProgramFolder.h"
 
 namespace ClienteField {
@@ -70,16 +71,8 @@ const std::vector<Binding> &textFields()
 
 } // namespace ClienteField
 
-std::optional<bool> TCliente::segnala() const
-{
-    const QString s = get(ClienteField::Segnala);
-    if (s == QStringLiteral("Sì"))
-        return true;
-    if (s == QStringLiteral("No"))
-        return false;
-    return std::nullopt;
-}
+std::optional<bool> TCliente::segnala() const { return FlagText::parse(get(ClienteField::Segnala)); }
 
-void TCliente::setSegnala(bool on) { set(ClienteField::Segnala, on ? QStringLiteral("Sì") : QStringLiteral("No")); }
+void TCliente::setSegnala(bool on) { set(ClienteField::Segnala, FlagText::of(on)); }
 
 QString clientiPath() { return ProgramFolder::file(QStringLiteral("Clienti.pro")); }
