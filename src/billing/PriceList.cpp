@@ -72,7 +72,9 @@ bool save(const QString &file, const QStringList &items)
     if (!f.open(QIODevice::WriteOnly))
         return false;
     const QByteArray bytes = encode(items);
-    if (f.write(bytes) != bytes.size()) {
+    // The buffered bytes reach the disk only at flush; a failure there (a full disk) must stop
+    // the swap, as commit alone would put the shortened file in place of the old list.
+    if (f.write(bytes) != bytes.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }
