@@ -8,7 +8,7 @@
 class QLabel;
 class QFrame;
 class QToolButton;
-#include <QWidget>
+class QWidget;
 
 // Small pieces every screen uses: picture buttons, the info bar's hints,
 // focus frames and the Enter chain. Each works through one event filter.
