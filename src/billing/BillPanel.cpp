@@ -105,6 +105,7 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
     v->setContentsMargins(8, 6, 8, 6);
     v->addLayout(top);
     v->addLayout(grid);
+    v->addStretch(1);
     v->addLayout(bottom);
 
     btnCalcola = new QPushButton(QStringLiteral("CALCOLA TOTALE  >>"), panCalcola);
@@ -271,7 +272,7 @@ bool BillPanel::eventFilter(QObject *o, QEvent *e)
 void BillPanel::place()
 {
     const QRect r = m_card->rect();
-    const int h = qMin(r.height() - 40, 560);
+    const int h = qMin(r.height() - 40, qMax(panConto->sizeHint().height(), 480));
     panConto->setGeometry(r.left() + 8, r.bottom() - h - 8, r.width() - 16, h);
     const QSize c = panCalcola->sizeHint();
     panCalcola->setGeometry(r.right() - c.width() - 16, panConto->y() - c.height() - 4, c.width(), c.height());
