@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 } // namespace
@@ -238,7 +240,7 @@ void BillPanel::cmdExpContoClick()
 
 bool BillPanel::isAmountField(QObject *o) const
 {
-    return o == txtAcconto || txtPrezzo.contains(static_cast<QLineEdit *>(o));
+    return o == txtAcconto || std::any_of(txtPrezzo.cbegin(), txtPrezzo.cend(), [o](QLineEdit *p) { return p == o; });
 }
 
 bool BillPanel::eventFilter(QObject *o, QEvent *e)

@@ -20,12 +20,14 @@ namespace {
 const QString kEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessuna voce.");
 const QString kTitle = QStringLiteral("Tariffario prodotti e servizi");
 
-// The price list's print goes through the shared list report.
-void printList(QWidget *owner, const QString &title, const QStringList &lines)
+// The price list's print goes through the shared list report (same arguments), named after
+// the price list for the print job.
+void printList(const QString &title, const QStringList &lines, QWidget *parent, const QString &reportName)
 {
-    Q_UNUSED(owner);
     Q_UNUSED(title);
     Q_UNUSED(lines);
+    Q_UNUSED(parent);
+    Q_UNUSED(reportName);
 }
 } // namespace
 
@@ -179,7 +181,7 @@ void TfrmProdotti::cmdStampaClick()
         Msg::warning(kEmpty, this);
         return;
     }
-    printList(this, kTitle, items());
+    printList(kTitle, items(), this, kTitle);
 }
 
 void TfrmProdotti::cmdApplicaClick() { close(); }
