@@ -82,7 +82,6 @@ TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffari
     body->addWidget(lstRecords, 1);
     v->addLayout(body, 1);
     m_hints->blank(this);
-    m_hints->blank(lstRecords);
 
     connect(cmdAggiungi, &QToolButton::clicked, this, &TfrmProdotti::cmdAggiungiClick);
     connect(cmdModifica, &QToolButton::clicked, this, &TfrmProdotti::cmdModificaClick);
