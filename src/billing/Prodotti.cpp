@@ -5,6 +5,7 @@
 #include "billing/Aggiungi_Voce.h"
 #include "billing/Modifica_Voce.h"
 #include "billing/PriceList.h"
+#include "output/ListReport.h"
 #include "platform/Messages.h"
 #include "platform/ScreenKit.h"
 
@@ -19,16 +20,6 @@
 namespace {
 const QString kEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessuna voce.");
 const QString kTitle = QStringLiteral("Tariffario prodotti e servizi");
-
-// The price list's print goes through the shared list report (same arguments), named after
-// the price list for the print job.
-void printList(const QString &title, const QStringList &lines, QWidget *parent, const QString &reportName)
-{
-    Q_UNUSED(title);
-    Q_UNUSED(lines);
-    Q_UNUSED(parent);
-    Q_UNUSED(reportName);
-}
 } // namespace
 
 TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffario prodotti e servizi"), true)
@@ -180,7 +171,8 @@ void TfrmProdotti::cmdStampaClick()
         Msg::warning(kEmpty, this);
         return;
     }
-    printList(kTitle, items(), this, kTitle);
+    // The print job carries the price list's own name, not the lists' common one.
+    PrintListReport(kTitle, items(), this, kTitle);
 }
 
 void TfrmProdotti::cmdApplicaClick() { close(); }

@@ -6,6 +6,7 @@
 #include "billing/Prodotti.h"
 #include "billing/TrovaServizi.h"
 #include "guests/Clienti.h"
+#include "platform/PrintDialog.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -13,7 +14,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -417,8 +421,42 @@ void TestProdotti::printAndHelp()
             topic = g->lblTitolo->text();
     });
     QCOMPARE(topic, QStringLiteral("Applicazione Tariffario prodotti e servizi."));
+
+    // An empty list is refused and nothing reaches the printer.
+    int printed = 0;
+    QString jobTitle;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("tariffario.pdf"));
+    PrintDialog::setHook([&](QPrinter &p) {
+        ++printed;
+        jobTitle = p.docName();
+        p.setOutputFileName(pdf);
+        return true;
+    });
     QTest::mouseClick(m_screen->cmdStampa, Qt::LeftButton);
+    QCOMPARE(m_msgs->lastKind(), Msg::Kind::Warning);
     QCOMPARE(m_msgs->lastText(), kEmpty);
+    QCOMPARE(printed, 0);
+
+    Clock::setFixed(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+    m_screen->appendItem(line(QStringLiteral("Colazione"), QStringLiteral("7,50")));
+    m_screen->appendItem(line(QStringLiteral("Cena"), QStringLiteral("25,00")));
+    QTest::mouseClick(m_screen->cmdStampa, Qt::LeftButton);
+    PrintDialog::setHook(nullptr);
+    QCOMPARE(printed, 1);
+    QCOMPARE(m_msgs->count(), 1);
+    QCOMPARE(jobTitle, QStringLiteral("Tariffario prodotti e servizi"));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(30000));
+    // The title's "ff" may come back as one ligature.
+    const QString text = QString::fromUtf8(p.readAllStandardOutput()).replace(QChar(0xFB00), QStringLiteral("ff"));
+    QVERIFY2(text.contains(QStringLiteral("Tariffario prodotti e servizi")), qPrintable(text));
+    const qsizetype first = text.indexOf(QStringLiteral("Colazione")), second = text.indexOf(QStringLiteral("Cena"));
+    QVERIFY(first >= 0 && second > first);
+    QVERIFY(text.indexOf(QStringLiteral("Prezzo: € 7,50")) > first);
+    QVERIFY(text.indexOf(QStringLiteral("Prezzo: € 25,00")) > second);
+    QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 09/12/2026")));
 }
 
 void TestProdotti::importWarnings()
