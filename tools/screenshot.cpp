@@ -63,6 +63,23 @@ int main(int argc, char *argv[])
     frmClienti->lblPosizione->setText(QStringLiteral("12"));
     frmClienti->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
     shoot(frmClienti, out + QStringLiteral("/clienti.png"));
+
+    const QStringList bill[] = {{"14/08/2026", "Camera matrimoniale, mezza pensione", "180,00"},
+                                {"14/08/2026", "Parcheggio coperto", "12,00"},
+                                {"15/08/2026", "Camera matrimoniale, mezza pensione", "180,00"},
+                                {"15/08/2026", "Cena di Ferragosto (2 persone)", "95,00"},
+                                {"15/08/2026", "Vino della casa", "18,50"},
+                                {"16/08/2026", "Escursione in barca", "70,00"},
+                                {"16/08/2026", "Caffè e aperitivo al bar", "7,25"}};
+    for (int i = 0; i < 7; ++i) {
+        frmClienti->conto->txtData[i]->setText(bill[i][0]);
+        frmClienti->conto->txtDesc[i]->setText(bill[i][1]);
+        frmClienti->conto->txtPrezzo[i]->setText(bill[i][2]);
+    }
+    frmClienti->conto->txtAcconto->setText(QStringLiteral("200,00"));
+    frmClienti->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
+    frmClienti->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
+    shoot(frmClienti, out + QStringLiteral("/conto.png"));
     Screens::destroyAll();
     return 0;
 }

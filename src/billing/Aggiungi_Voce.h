@@ -1,8 +1,12 @@
 #pragma once
-#include "platform/Screen.h"
+#include "billing/VoceDialog.h"
 
-class TfrmAggiungi_Voce : public TDialog {
+// Adds an item at the end of the price list screen's list.
+class TfrmAggiungi_Voce : public TVoceDialog {
     Q_OBJECT
 public:
     explicit TfrmAggiungi_Voce(QWidget *parent = nullptr);
+
+protected:
+    void btnApplicaClick() override;
 };

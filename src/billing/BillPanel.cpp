@@ -1,6 +1,16 @@
 #include "billing/BillPanel.h"
 
+#include "billing/Amount.h"
+#include "billing/ExpConto.h"
+#include "billing/StampaConto.h"
+#include "billing/TrovaServizi.h"
+#include "platform/Messages.h"
+#include "platform/Screen.h"
 #include "platform/ScreenKit.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 
 #include <QFrame>
 #include <QGridLayout>
@@ -9,6 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 QString two(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
@@ -95,6 +107,7 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
     v->setContentsMargins(8, 6, 8, 6);
     v->addLayout(top);
     v->addLayout(grid);
+    v->addStretch(1);
     v->addLayout(bottom);
 
     btnCalcola = new QPushButton(QStringLiteral("CALCOLA TOTALE  >>"), panCalcola);
@@ -121,6 +134,24 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
 
     connect(btnChiudiConto, &QToolButton::clicked, this, &BillPanel::close);
     connect(btnCalcola, &QPushButton::clicked, this, &BillPanel::computeTotal);
+    connect(btnCancellaConto, &QPushButton::clicked, this, &BillPanel::btnCancellaContoClick);
+    connect(cmdStampaConto, &QToolButton::clicked, this, &BillPanel::cmdStampaContoClick);
+    connect(cmdExpConto, &QToolButton::clicked, this, &BillPanel::cmdExpContoClick);
+    for (int n = 1; n <= 30; ++n)
+        connect(impVoce[n - 1], &QToolButton::clicked, this, [this, n] { impVoceClick(n); });
+    // A total on screen always belongs to the amounts on screen.
+    for (QLineEdit *p : txtPrezzo)
+        connect(p, &QLineEdit::textChanged, txtTotale, [this] { txtTotale->setText(QStringLiteral("---")); });
+    for (QLineEdit *p : txtPrezzo)
+        p->installEventFilter(this);
+    txtAcconto->installEventFilter(this);
+    card->installEventFilter(this);
+
+    // Tab follows the Enter chain, with CANCELLA CONTO before the deposit.
+    QList<QWidget *> tabs = enterChain();
+    tabs.insert(tabs.size() - 1, btnCancellaConto);
+    for (int i = 1; i < tabs.size(); ++i)
+        QWidget::setTabOrder(tabs[i - 1], tabs[i]);
 
     panConto->hide();
     panCalcola->hide();
@@ -166,13 +197,84 @@ void BillPanel::reset()
 
 void BillPanel::computeTotal()
 {
-    // Filled in with the bill's amount rules.
+    QStringList amounts;
+    for (QLineEdit *p : txtPrezzo)
+        amounts << p->text();
+    txtTotale->setText(Amount::total(amounts));
+}
+
+void BillPanel::btnCancellaContoClick()
+{
+    if (!Msg::question(QStringLiteral("Attenzione: i dati cancellati non potranno essere recuperati.\r\n\r\n"
+                                      "Si vuole proprio eliminare tutte le voci del conto?"),
+                       m_card->window()))
+        return;
+    for (int i = 0; i < 30; ++i) {
+        txtData[i]->clear();
+        txtDesc[i]->clear();
+        txtPrezzo[i]->clear();
+    }
+    txtAcconto->clear();
+    Msg::information(QStringLiteral("Cancellazione del conto terminata.\n\r\n\r"
+                                    "Per rendere effettive le modifiche apportate alla scheda, premere il pulsante Salva."),
+                     m_card->window());
+    txtData[0]->setFocus();
+}
+
+void BillPanel::impVoceClick(int n)
+{
+    openModal<TfrmTrovaServizi>(m_card->window(), QStringLiteral("clienti_") + two(n));
+}
+
+void BillPanel::cmdStampaContoClick()
+{
+    computeTotal();
+    openModal<TfrmStampaConto>(m_card->window());
+}
+
+void BillPanel::cmdExpContoClick()
+{
+    computeTotal();
+    openModal<TfrmExpConto>(m_card->window());
+}
+
+bool BillPanel::isAmountField(QObject *o) const
+{
+    return o == txtAcconto || std::any_of(txtPrezzo.cbegin(), txtPrezzo.cend(), [o](QLineEdit *p) { return p == o; });
+}
+
+bool BillPanel::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == m_card) {
+        if (e->type() == QEvent::Resize && isOpen())
+            place();
+        return false;
+    }
+    if (!isAmountField(o))
+        return false;
+    if (e->type() == QEvent::KeyPress) {
+        auto *k = static_cast<QKeyEvent *>(e);
+        if (o != txtAcconto)
+            txtTotale->setText(QStringLiteral("---"));
+        return !Amount::keyPasses(k->key(), k->text());
+    }
+    if (e->type() == QEvent::FocusOut) {
+        // The operator left the field; a window losing the activation or a context menu is not leaving it.
+        const Qt::FocusReason why = static_cast<QFocusEvent *>(e)->reason();
+        if (why != Qt::ActiveWindowFocusReason && why != Qt::PopupFocusReason) {
+            auto *field = static_cast<QLineEdit *>(o);
+            const QString normal = Amount::normaliseLine(field->text());
+            if (normal != field->text())
+                field->setText(normal);
+        }
+    }
+    return false;
 }
 
 void BillPanel::place()
 {
     const QRect r = m_card->rect();
-    const int h = qMin(r.height() - 40, 560);
+    const int h = qMin(r.height() - 40, qMax(panConto->sizeHint().height(), 480));
     panConto->setGeometry(r.left() + 8, r.bottom() - h - 8, r.width() - 16, h);
     const QSize c = panCalcola->sizeHint();
     panCalcola->setGeometry(r.right() - c.width() - 16, panConto->y() - c.height() - 4, c.width(), c.height());

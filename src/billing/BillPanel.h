@@ -41,10 +41,21 @@ public:
     // The panel's Enter chain, for the card to install.
     QList<QWidget *> enterChain() const;
 
+    // Empties every line and the deposit after the operator confirms.
+    void btnCancellaContoClick();
+    // Opens the price list import for line n (1..30).
+    void impVoceClick(int n);
+    void cmdStampaContoClick();
+    void cmdExpContoClick();
+
 signals:
     // The card's focus goes back to the surname when the panel closes.
     void closed();
 
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
 private:
+    bool isAmountField(QObject *o) const;
     QWidget *m_card;
 };

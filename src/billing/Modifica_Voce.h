@@ -1,8 +1,12 @@
 #pragma once
-#include "platform/Screen.h"
+#include "billing/VoceDialog.h"
 
-class TfrmModifica_Voce : public TDialog {
+// Modifies the selected item of the price list screen's list in place.
+class TfrmModifica_Voce : public TVoceDialog {
     Q_OBJECT
 public:
     explicit TfrmModifica_Voce(QWidget *parent = nullptr);
+
+protected:
+    void btnApplicaClick() override;
 };

@@ -1,7 +1,144 @@
 #include "billing/TrovaServizi.h"
 
+#include "app/Screens.h"
+#include "base/Dates.h"
+#include "base/Text.h"
+#include "billing/PriceList.h"
+#include "guests/Clienti.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+namespace {
+const QString kEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessuna voce.");
+} // namespace
+
 TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent)
     : TDialog(parent, QStringLiteral(" Importazione prodotti e servizi"), QSize(640, 480))
 {
     setObjectName(QStringLiteral("frmTrovaServizi"));
+
+    lstRecords = new QListWidget(this);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    QFont mono(QStringLiteral("Courier New"), 16);
+    mono.setStyleHint(QFont::Monospace);
+    lstRecords->setFont(mono);
+    lstRecords->setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    btnImporta = new QPushButton(QStringLiteral("Importa dati"), this);
+    btnImporta->setObjectName(QStringLiteral("btnImporta"));
+    btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    for (QPushButton *b : {btnImporta, btnChiudi})
+        b->setAutoDefault(false);
+    txtNome = new QLineEdit(this);
+    txtNome->setObjectName(QStringLiteral("txtNome"));
+    txtPrezzoUni = new QLineEdit(this);
+    txtPrezzoUni->setObjectName(QStringLiteral("txtPrezzoUni"));
+    for (QLineEdit *e : {txtNome, txtPrezzoUni}) {
+        e->setReadOnly(true);
+        e->hide();
+    }
+    icoMano = new QLabel(this);
+    icoMano->setObjectName(QStringLiteral("icoMano"));
+    icoMano->setPixmap(QIcon(QStringLiteral(":/icons/mano.svg")).pixmap(32, 32));
+    icoMano->hide();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(icoMano);
+    buttons->addStretch();
+    buttons->addWidget(btnImporta);
+    buttons->addWidget(btnChiudi);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(lstRecords, 1);
+    v->addLayout(buttons);
+
+    connect(lstRecords, &QListWidget::itemClicked, this, &TfrmTrovaServizi::lstRecordsClick);
+    connect(btnImporta, &QPushButton::clicked, this, &TfrmTrovaServizi::btnImportaClick);
+    connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmTrovaServizi::showEvent(QShowEvent *e)
+{
+    // The list as the price list screen last saved it, read afresh every time.
+    lstRecords->clear();
+    const int height = QFontMetrics(lstRecords->font()).height() + 2;
+    for (const QString &line : PriceList::load(PriceList::path()).value_or(QStringList())) {
+        auto *item = new QListWidgetItem(line, lstRecords);
+        item->setSizeHint(QSize(780, height));
+    }
+    TDialog::showEvent(e);
+}
+
+void TfrmTrovaServizi::done(int r)
+{
+    lstRecords->clear();
+    TDialog::done(r);
+}
+
+void TfrmTrovaServizi::takeItem(const QString &line)
+{
+    txtNome->setText(PriceList::nameOf(line));
+    txtPrezzoUni->setText(PriceList::priceOf(line, PriceList::ImportPriceChars));
+    m_clicked = true;
+}
+
+void TfrmTrovaServizi::lstRecordsClick(QListWidgetItem *item)
+{
+    if (!item || Text::isBlank(item->text()))
+        return;
+    takeItem(item->text());
+    icoMano->show();
+}
+
+void TfrmTrovaServizi::btnImportaClick()
+{
+    if (lstRecords->count() == 0) {
+        Msg::warning(kEmpty, this);
+        return;
+    }
+    const QList<QListWidgetItem *> selected = lstRecords->selectedItems();
+    if (selected.isEmpty()) {
+        Msg::warning(QStringLiteral("Attenzione: selezionare dall'elenco il prodotto o servizio da importare prima di "
+                                    "premere il pulsante Importa dati."),
+                     this);
+        return;
+    }
+    // An item chosen with the keyboard alone would otherwise import an empty line over the bill's.
+    if (!m_clicked)
+        takeItem(selected.first()->text());
+    static const QRegularExpression marker(QStringLiteral("^clienti_(\\d\\d)$"));
+    const QRegularExpressionMatch m = marker.match(Text::trimmed(memory()));
+    if (m.hasMatch()) {
+        const int n = m.captured(1).toInt();
+        if (n >= 1 && n <= 30)
+            writeLine(n);
+    }
+    accept();
+}
+
+bool TfrmTrovaServizi::writeLine(int n)
+{
+    TfrmClienti *card = nullptr;
+    for (QWidget *w = parentWidget(); w && !card; w = w->parentWidget())
+        card = qobject_cast<TfrmClienti *>(w);
+    if (!card)
+        card = frmClienti;
+    if (!card)
+        return false;
+    const QString nn = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    card->setControlText(QStringLiteral("txtData") + nn, Dates::format(Clock::today()));
+    card->setControlText(QStringLiteral("txtDesc") + nn, Text::trimmed(txtNome->text()));
+    card->setControlText(QStringLiteral("txtPrezzo") + nn, Text::trimmed(txtPrezzoUni->text()));
+    return true;
 }
