@@ -22,6 +22,7 @@
 #include "codes/Codici_Tipo.h"
 #include "guests/TrovaClienti.h"
 #include "platform/Clock.h"
+#include "platform/CardFields.h"
 #include "platform/Messages.h"
 #include "platform/OpenURL.h"
 #include "platform/ScreenKit.h"
@@ -572,32 +573,9 @@ QWidget *TfrmRegistro::control(const QString &name) const
     return name.isEmpty() ? nullptr : findChild<QWidget *>(name);
 }
 
-QString TfrmRegistro::controlText(const QString &name) const
-{
-    QWidget *w = control(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentText();
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    return QString();
-}
+QString TfrmRegistro::controlText(const QString &name) const { return CardFields::text(control(name)); }
 
-void TfrmRegistro::setControlText(const QString &name, const QString &text)
-{
-    QWidget *w = control(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w)) {
-        e->setText(text);
-    } else if (auto *c = qobject_cast<QComboBox *>(w)) {
-        const int i = c->findText(text);
-        c->setCurrentIndex(i);
-        if (i < 0)
-            c->setEditText(text);
-    } else if (auto *l = qobject_cast<QLabel *>(w)) {
-        l->setText(text);
-    }
-}
+void TfrmRegistro::setControlText(const QString &name, const QString &text) { CardFields::setText(control(name), text); }
 
 TVisita TfrmRegistro::toRecord() const
 {

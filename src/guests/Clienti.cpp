@@ -20,6 +20,7 @@
 #include "guests/StampaClienti.h"
 #include "guests/TrovaClienti.h"
 #include "guests/TrovaSegnalati.h"
+#include "platform/CardFields.h"
 #include "platform/Messages.h"
 #include "platform/OpenURL.h"
 #include "platform/ScreenKit.h"
@@ -464,28 +465,9 @@ bool TfrmClienti::eventFilter(QObject *o, QEvent *e)
     return TAppScreen::eventFilter(o, e);
 }
 
-QString TfrmClienti::controlText(const QString &name) const
-{
-    QWidget *w = m_controls.value(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *c = qobject_cast<QComboBox *>(w))
-        return c->currentText();
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    return QString();
-}
+QString TfrmClienti::controlText(const QString &name) const { return CardFields::text(control(name)); }
 
-void TfrmClienti::setControlText(const QString &name, const QString &text)
-{
-    QWidget *w = m_controls.value(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
-    else if (auto *l = qobject_cast<QLabel *>(w))
-        l->setText(text);
-}
+void TfrmClienti::setControlText(const QString &name, const QString &text) { CardFields::setText(control(name), text); }
 
 TCliente TfrmClienti::toRecord() const
 {
@@ -502,6 +484,18 @@ void TfrmClienti::fromRecord(const TCliente &r)
         setControlText(b.control, r.get(b.spec));
     if (const auto flag = r.segnala())
         chkSegnala->setChecked(*flag);
+}
+
+std::optional<qint64> TfrmClienti::countCards()
+{
+    try {
+        RecordFile f(clientiPath(), TCliente::Size);
+        f.open();
+        return f.count();
+    } catch (const ArchiveError &) {
+        Msg::error(Msg::accessText(), this);
+        return std::nullopt;
+    }
 }
 
 qint64 TfrmClienti::currentPosition() const
@@ -585,15 +579,10 @@ const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.")
 
 void TfrmClienti::cmdPrimoClick()
 {
-    qint64 count = 0;
-    try {
-        RecordFile f(clientiPath(), TCliente::Size);
-        f.open();
-        count = f.count();
-    } catch (const ArchiveError &) {
-        Msg::error(Msg::accessText(), this);
+    const auto counted = countCards();
+    if (!counted)
         return;
-    }
+    const qint64 count = *counted;
     if (count == 0)
         Msg::information(kEmpty, this);
     else
@@ -602,15 +591,10 @@ void TfrmClienti::cmdPrimoClick()
 
 void TfrmClienti::cmdUltimoClick()
 {
-    qint64 count = 0;
-    try {
-        RecordFile f(clientiPath(), TCliente::Size);
-        f.open();
-        count = f.count();
-    } catch (const ArchiveError &) {
-        Msg::error(Msg::accessText(), this);
+    const auto counted = countCards();
+    if (!counted)
         return;
-    }
+    const qint64 count = *counted;
     if (count == 0)
         Msg::information(kEmpty, this);
     else
@@ -620,15 +604,10 @@ void TfrmClienti::cmdUltimoClick()
 void TfrmClienti::cmdAvantiClick()
 {
     const qint64 n = currentPosition();
-    qint64 count = 0;
-    try {
-        RecordFile f(clientiPath(), TCliente::Size);
-        f.open();
-        count = f.count();
-    } catch (const ArchiveError &) {
-        Msg::error(Msg::accessText(), this);
+    const auto counted = countCards();
+    if (!counted)
         return;
-    }
+    const qint64 count = *counted;
     if (count == 0) {
         lblPosizione->clear();
         Msg::information(kEmpty, this);
@@ -645,15 +624,10 @@ void TfrmClienti::cmdIndietroClick()
     // Card 1 goes nowhere, whatever the archive holds.
     if (n == 1)
         return;
-    qint64 count = 0;
-    try {
-        RecordFile f(clientiPath(), TCliente::Size);
-        f.open();
-        count = f.count();
-    } catch (const ArchiveError &) {
-        Msg::error(Msg::accessText(), this);
+    const auto counted = countCards();
+    if (!counted)
         return;
-    }
+    const qint64 count = *counted;
     if (count == 0)
         Msg::information(kEmpty, this);
     else if (n == 0)

@@ -3,6 +3,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 class BillPanel;
 class QCheckBox;
 class QComboBox;
@@ -95,6 +97,8 @@ private:
     void buildLayout();
     void wireFocusAndHints();
     qint64 currentPosition() const;
+    // The number of cards, or nothing after the access message.
+    std::optional<qint64> countCards();
 
     QWidget *m_page;
     ScreenKit::Hints *m_hints;
