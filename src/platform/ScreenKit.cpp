@@ -9,16 +9,22 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+// The pictures live in the gui library's resources; a static library must register them itself.
+static void initAssets() { Q_INIT_RESOURCE(assets); }
+
 namespace ScreenKit {
 
 QToolButton *picture(QWidget *parent, const QString &name, const QString &icon, const QString &text, int size)
 {
+    static const bool assetsReady = (initAssets(), true);
+    Q_UNUSED(assetsReady);
     auto *b = new QToolButton(parent);
     b->setObjectName(name);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     b->setCursor(Qt::PointingHandCursor);
-    b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    if (!icon.isEmpty())
+        b->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     b->setIconSize(QSize(size, size));
     if (!text.isEmpty()) {
         b->setText(text);

@@ -29,7 +29,7 @@ public:
     Hints(QLabel *bar, QObject *parent);
     void add(QWidget *w, const QString &hint);
     void blank(QWidget *w);
-    QString hintOf(QWidget *w) const { return m_hints.value(w); }
+    QString hintOf(QObject *w) const { return m_hints.value(w); }
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;

@@ -1,0 +1,68 @@
+// Takes the pictures of the README: run under a display (Xvfb is fine) from the build folder.
+//   tools/screenshot <output folder>
+#include "app/Avvio.h"
+#include "app/Screens.h"
+#include "billing/BillPanel.h"
+#include "guests/Clienti.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+static void shoot(QWidget *w, const QString &file)
+{
+    w->showNormal();
+    w->resize(1280, 820);
+    QApplication::processEvents();
+    QTimer::singleShot(300, [] {});
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    w->grab().save(file);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    Screens::createAll();
+    shoot(frmAvvio, out + QStringLiteral("/menu.png"));
+    frmAvvio->hide();
+
+    frmClienti->show();
+    frmClienti->txtCognome->setText(QStringLiteral("Bianchi"));
+    frmClienti->txtNome->setText(QStringLiteral("Giulia"));
+    frmClienti->txtSesso->setEditText(QStringLiteral("2) F"));
+    frmClienti->txtCodFisc->setText(QStringLiteral("BNCGLI85M41F205X"));
+    frmClienti->txtTipo->setText(QStringLiteral("Capo famiglia"));
+    frmClienti->txtDataNasc->setText(QStringLiteral("01/08/1985"));
+    frmClienti->txtComuneNasc->setText(QStringLiteral("MILANO"));
+    frmClienti->txtProvNasc->setText(QStringLiteral("MI"));
+    frmClienti->txtStatoNasc->setText(QStringLiteral("ITALIA"));
+    frmClienti->txtCittadinanza->setText(QStringLiteral("ITALIA"));
+    frmClienti->txtVia->setText(QStringLiteral("Via dei Mille 12"));
+    frmClienti->txtCap->setText(QStringLiteral("20129"));
+    frmClienti->txtComuneRes->setText(QStringLiteral("Milano"));
+    frmClienti->txtProvRes->setText(QStringLiteral("MI"));
+    frmClienti->txtTipoDoc->setText(QStringLiteral("CARTA DI IDENTITA' ELETTRONICA"));
+    frmClienti->txtNumDoc->setText(QStringLiteral("CA12345AB"));
+    frmClienti->txtLuogoRil->setText(QStringLiteral("MILANO"));
+    frmClienti->txtDataRil->setText(QStringLiteral("10/02/2022"));
+    frmClienti->txtDataSca->setText(QStringLiteral("01/08/2033"));
+    frmClienti->txtCellulare->setText(QStringLiteral("333 1234567"));
+    frmClienti->txtEmail->setText(QStringLiteral("giulia.bianchi@esempio.it"));
+    frmClienti->txtTariffa->setText(QStringLiteral("Alta stagione"));
+    frmClienti->txtTipologia->setEditText(QStringLiteral("Matrimoniale"));
+    frmClienti->txtFormula->setEditText(QStringLiteral("Mezza pensione"));
+    frmClienti->txtServizi->setText(QStringLiteral("Parcheggio, culla"));
+    frmClienti->txtNote->setText(QStringLiteral("Arrivo previsto in serata"));
+    frmClienti->lblPosizione->setText(QStringLiteral("12"));
+    frmClienti->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
+    shoot(frmClienti, out + QStringLiteral("/clienti.png"));
+    Screens::destroyAll();
+    return 0;
+}
