@@ -14,9 +14,9 @@ namespace {
 
 QList<TArchiveSearch::Filter> guestFilters()
 {
-    static const char *labels[] = {"Cognome:",          "Nome:",        "Codice fiscale:",        "Partita IVA:",
-                                   "Tipologia camera:", "Formula:",     "Servizi richiesti:",     "Supplementi:",
-                                   "Questioni in sospeso:", "Note:"};
+    static const char *labels[] = {"Cognome:",     "Nome:",        "Codice fiscale:",       "Partita IVA:",
+                                   "Tipologia camera:",       "Formula:",     "Servizi richiesti:",
+                                   "Supplementi:", "Questioni in sospeso:", "Note:"};
     QList<TArchiveSearch::Filter> out;
     int i = 0;
     for (const auto &f : GuestSearch::filters())
@@ -27,8 +27,8 @@ QList<TArchiveSearch::Filter> guestFilters()
 } // namespace
 
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
-    : TArchiveSearch(parent, QStringLiteral(" Trova clienti in archivio"), QStringLiteral("TROVA CLIENTI"), guestFilters(),
-                     2600)
+    : TArchiveSearch(parent, QStringLiteral(" Trova clienti in archivio"), QStringLiteral("TROVA CLIENTI"),
+                     guestFilters(), 2600)
 {
     setObjectName(QStringLiteral("frmTrovaClienti"));
     txtCognome = filter(QStringLiteral("txtCognome"));
