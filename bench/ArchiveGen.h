@@ -3,7 +3,7 @@
 // (292 MB) with plausible contents, written into a folder of their own.
 #include "base/Dates.h"
 #include "base/TextField.h"
-#include "bookings/VisitaDraft.h"
+#include "bookings/Visita.h"
 #include "guests/Cliente.h"
 
 #include <QByteArray>

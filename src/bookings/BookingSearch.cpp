@@ -1,6 +1,6 @@
 #include "bookings/BookingSearch.h"
 
-#include "bookings/VisitaDraft.h"
+#include "bookings/Visita.h"
 
 namespace BookingSearch {
 

@@ -1,7 +1,7 @@
 #include "bookings/DailyLists.h"
 
 #include "base/Dates.h"
-#include "bookings/VisitaDraft.h"
+#include "bookings/Visita.h"
 
 namespace DailyLists {
 

@@ -1,7 +1,8 @@
 #include "codes/Codici_Documenti.h"
 
 TfrmCodici_Documenti::TfrmCodici_Documenti(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Tabella Codici per Tipo di documento"), QSize(640, 480))
+    : TCodeTableScreen(parent, Codes::Table::Documenti, QStringLiteral(" Tabella Codici per Tipo di documento"),
+                       QStringLiteral("Tabella Codici per Tipo di documento"), QStringLiteral("TABELLA CODICI TIPO DI DOCUMENTO"))
 {
     setObjectName(QStringLiteral("frmCodici_Documenti"));
 }

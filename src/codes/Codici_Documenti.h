@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/Screen.h"
+#include "codes/CodeTableScreen.h"
 
-class TfrmCodici_Documenti : public TDialog {
+class TfrmCodici_Documenti : public TCodeTableScreen {
     Q_OBJECT
 public:
     explicit TfrmCodici_Documenti(QWidget *parent = nullptr);

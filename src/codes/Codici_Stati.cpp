@@ -1,7 +1,8 @@
 #include "codes/Codici_Stati.h"
 
 TfrmCodici_Stati::TfrmCodici_Stati(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Tabella Codici per Stato"), QSize(640, 480))
+    : TCodeTableScreen(parent, Codes::Table::Stati, QStringLiteral(" Tabella Codici per Stato"),
+                       QStringLiteral("Tabella Codici per Stato"), QStringLiteral("TABELLA CODICI STATI"))
 {
     setObjectName(QStringLiteral("frmCodici_Stati"));
 }

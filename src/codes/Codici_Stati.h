@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/Screen.h"
+#include "codes/CodeTableScreen.h"
 
-class TfrmCodici_Stati : public TDialog {
+class TfrmCodici_Stati : public TCodeTableScreen {
     Q_OBJECT
 public:
     explicit TfrmCodici_Stati(QWidget *parent = nullptr);

@@ -1,7 +1,8 @@
 #include "codes/Codici_Tipo.h"
 
 TfrmCodici_Tipo::TfrmCodici_Tipo(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Tabella Codici per Tipo di alloggiato"), QSize(640, 480))
+    : TCodeTableScreen(parent, Codes::Table::Tipo, QStringLiteral(" Tabella Codici per Tipo di alloggiato"),
+                       QStringLiteral("Tabella Codici per Tipo di alloggiato"), QStringLiteral("TABELLA CODICI TIPO DI ALLOGGIATO"))
 {
     setObjectName(QStringLiteral("frmCodici_Tipo"));
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/Screen.h"
+#include "codes/CodeTableScreen.h"
 
-class TfrmCodici_Tipo : public TDialog {
+class TfrmCodici_Tipo : public TCodeTableScreen {
     Q_OBJECT
 public:
     explicit TfrmCodici_Tipo(QWidget *parent = nullptr);

@@ -4,7 +4,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 class QLabel;
 class QFrame;

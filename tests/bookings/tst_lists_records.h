@@ -1,7 +1,7 @@
 #pragma once
 // Bookings written byte by byte for the list and search tests.
 #include "base/TextField.h"
-#include "bookings/VisitaDraft.h"
+#include "bookings/Visita.h"
 
 #include <QByteArray>
 #include <QList>

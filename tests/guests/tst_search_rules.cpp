@@ -1,4 +1,4 @@
-#include "bookings/VisitaDraft.h"
+#include "bookings/Visita.h"
 #include "guests/Cliente.h"
 #include "guests/GuestSearch.h"
 #include "support/TestSupport.h"

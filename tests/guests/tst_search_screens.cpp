@@ -1,6 +1,6 @@
 #include "billing/BillPanel.h"
 #include "bookings/Registro.h"
-#include "bookings/VisitaDraft.h"
+#include "bookings/Visita.h"
 #include "guests/Cliente.h"
 #include "guests/Clienti.h"
 #include "guests/GuestSearch.h"

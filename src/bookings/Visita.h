@@ -1,9 +1,15 @@
 #pragma once
-// Stand-in for the booking record header until it is merged; same names, removed then.
-#include "base/ProgramFolder.h"
 #include "base/TextField.h"
 
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// One booking as stored in Registro.pro: 740 bytes of 32 length-prefixed Windows-1252 fields.
 namespace VisitaField {
+
 constexpr FieldSpec DataEnt{0, 10};
 constexpr FieldSpec OraEnt{11, 5};
 constexpr FieldSpec Camera{17, 20};
@@ -36,10 +42,31 @@ constexpr FieldSpec OraUsc{559, 5};
 constexpr FieldSpec Tariffa{565, 50};
 constexpr FieldSpec Supplementi{616, 120};
 constexpr FieldSpec Disdetta{737, 2};
+
+// A field and the booking card control it is filled from and loaded into.
+struct Binding {
+    FieldSpec spec;
+    QString control;
+};
+// Every text field in record order (the flag Disdetta apart), with its control name:
+// the 24 visible fields and the 7 hidden codes.
+const std::vector<Binding> &textFields();
+
 } // namespace VisitaField
 
 struct TVisita {
     static constexpr int Size = 740;
+    std::array<char, Size> bytes{};
+
+    QString get(FieldSpec f) const { return TextField::read(bytes.data(), f); }
+    void set(FieldSpec f, const QString &text) { TextField::write(bytes.data(), f, text); }
+    // "Sì" cancelled, "No" valid, anything else: no answer (the card keeps its box as it was;
+    // the daily lists count it as cancelled).
+    std::optional<bool> disdetta() const;
+    void setDisdetta(bool cancelled);
+    // Only a flag reading exactly "No" is a valid booking.
+    bool isValidBooking() const;
 };
 
-inline QString registroPath() { return ProgramFolder::file(QStringLiteral("Registro.pro")); }
+// Registro.pro in the program's folder.
+QString registroPath();
