@@ -1,8 +1,11 @@
 #include "app/CambiaPassword.h"
 
+#include "app/Crypt.h"
 #include "app/Password.h"
+#include "app/PasswordStore.h"
 #include "app/Screens.h"
 #include "base/Text.h"
+#include "platform/Messages.h"
 #include "platform/ScreenKit.h"
 
 #include <QCloseEvent>
@@ -71,9 +74,69 @@ void TfrmCambiaPassword::showEvent(QShowEvent *e)
     txtPasswordOld->setFocus();
 }
 
+namespace {
+
+const QString &modificationError()
+{
+    static const QString text = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di "
+                                               "modifica della password. Si consiglia di reinstallare il software.");
+    return text;
+}
+
+// Why the store could not give a new password back as typed; empty when it can.
+QString unstorableReason(const QString &stored)
+{
+    if (stored.size() > Crypt::MaxLength)
+        return QStringLiteral("Attenzione: la nuova password non può superare i %1 caratteri.").arg(Crypt::MaxLength);
+    const QString c = Crypt::firstUnstorable(stored);
+    if (!c.isEmpty())
+        return QStringLiteral("Attenzione: il carattere \"%1\" non può far parte della password.").arg(c);
+    return QString();
+}
+
+} // namespace
+
 void TfrmCambiaPassword::cmdOKClick()
 {
-    // The password store comes with its own change; until then the change only closes.
+    if (Text::isBlank(txtPasswordOld->text()) || Text::isBlank(txtPasswordNew->text())
+        || Text::isBlank(txtConferma->text()))
+        return;
+    const QString path = PasswordStore::path();
+    const std::optional<QString> expected = PasswordStore::read(path);
+    if (!expected) {
+        Msg::plain(modificationError(), this);
+        return;
+    }
+    if (Crypt::storedForm(txtPasswordOld->text()) != *expected) {
+        Msg::plain(QStringLiteral("Attenzione: vecchia password errata."), this);
+        txtPasswordOld->clear();
+        txtPasswordOld->setFocus();
+        return;
+    }
+    // The confirmation is compared as typed: a difference of case alone is a mistake too.
+    if (Text::trimmed(txtPasswordNew->text()) != Text::trimmed(txtConferma->text())) {
+        Msg::plain(QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. E' necessario "
+                                  "reinserire entrambi i valori."),
+                   this);
+        txtPasswordNew->clear();
+        txtConferma->clear();
+        txtPasswordNew->setFocus();
+        return;
+    }
+    const QString stored = Crypt::storedForm(txtPasswordNew->text());
+    // A password the store cannot give back unchanged could never be typed again.
+    if (const QString reason = unstorableReason(stored); !reason.isEmpty()) {
+        Msg::plain(reason + QStringLiteral(" E' necessario reinserire entrambi i valori."), this);
+        txtPasswordNew->clear();
+        txtConferma->clear();
+        txtPasswordNew->setFocus();
+        return;
+    }
+    if (!PasswordStore::write(path, stored)) {
+        Msg::plain(modificationError(), this);
+        return;
+    }
+    Msg::plain(QStringLiteral("Modifica della password completata con successo."), this);
     close();
 }
 

@@ -2,8 +2,11 @@
 
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
+#include "app/Crypt.h"
+#include "app/PasswordStore.h"
 #include "app/Screens.h"
 #include "base/Text.h"
+#include "platform/Messages.h"
 #include "platform/ScreenKit.h"
 
 #include <QApplication>
@@ -75,9 +78,22 @@ void TfrmPassword::showEvent(QShowEvent *e)
 
 void TfrmPassword::cmdOKClick()
 {
-    // Until the password store is in place any non-empty text opens the menu.
     if (Text::isBlank(txtPassword->text()))
         return;
+    const std::optional<QString> expected = PasswordStore::read(PasswordStore::path());
+    if (!expected) {
+        // The typed text stays: the operator may retry once the store is readable again.
+        Msg::plain(QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della "
+                                  "password. Si consiglia di reinstallare il software."),
+                   this);
+        return;
+    }
+    if (Crypt::storedForm(txtPassword->text()) != *expected) {
+        Msg::plain(QStringLiteral("Attenzione: password errata."), this);
+        txtPassword->clear();
+        txtPassword->setFocus();
+        return;
+    }
     if (frmAvvio)
         frmAvvio->switchFrom(this);
 }

@@ -1,14 +1,10 @@
 #include "checks/Carta.h"
 
-#include <QLineEdit>
-#include <QVBoxLayout>
-
 TfrmCarta::TfrmCarta(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Controllo carta di credito"), QSize(420, 200))
+    : CheckScreen(parent, {QStringLiteral(" Controllo carta di credito"), QSize(519, 254), QStringLiteral("Carta di credito"),
+                           QStringLiteral("Immettere il numero di carta di credito e premere il pulsante di controllo."),
+                           QStringLiteral("txtNumero"), 30, true, true, false, &CartaCheck::verdict})
 {
     setObjectName(QStringLiteral("frmCarta"));
-    auto *layout = new QVBoxLayout(this);
-    txtNumero = new QLineEdit(this);
-    txtNumero->setObjectName(QStringLiteral("txtNumero"));
-    layout->addWidget(txtNumero);
+    txtNumero = field();
 }

@@ -1,9 +1,10 @@
 #pragma once
-#include "platform/Screen.h"
+#include "checks/CheckScreen.h"
 
 class QLineEdit;
 
-class TfrmCarta : public TDialog {
+// Check of a payment card number and of its brand.
+class TfrmCarta : public CheckScreen {
     Q_OBJECT
 public:
     explicit TfrmCarta(QWidget *parent = nullptr);

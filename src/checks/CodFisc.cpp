@@ -1,14 +1,10 @@
 #include "checks/CodFisc.h"
 
-#include <QLineEdit>
-#include <QVBoxLayout>
-
 TfrmCodFisc::TfrmCodFisc(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Controllo codice fiscale"), QSize(420, 200))
+    : CheckScreen(parent, {QStringLiteral(" Controllo codice fiscale"), QSize(478, 254), QStringLiteral("Codice fiscale"),
+                           QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo."),
+                           QStringLiteral("txtCodFisc"), 16, false, true, true, &CodFiscCheck::verdict})
 {
     setObjectName(QStringLiteral("frmCodFisc"));
-    auto *layout = new QVBoxLayout(this);
-    txtCodFisc = new QLineEdit(this);
-    txtCodFisc->setObjectName(QStringLiteral("txtCodFisc"));
-    layout->addWidget(txtCodFisc);
+    txtCodFisc = field();
 }

@@ -1,9 +1,10 @@
 #pragma once
-#include "platform/Screen.h"
+#include "checks/CheckScreen.h"
 
 class QLineEdit;
 
-class TfrmCodFisc : public TDialog {
+// Check of a personal tax code: its length and its check letter.
+class TfrmCodFisc : public CheckScreen {
     Q_OBJECT
 public:
     explicit TfrmCodFisc(QWidget *parent = nullptr);

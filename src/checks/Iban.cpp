@@ -1,14 +1,10 @@
 #include "checks/Iban.h"
 
-#include <QLineEdit>
-#include <QVBoxLayout>
-
 TfrmIban::TfrmIban(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Controllo IBAN"), QSize(420, 200))
+    : CheckScreen(parent, {QStringLiteral(" Controllo IBAN"), QSize(608, 270), QStringLiteral("IBAN"),
+                           QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo."),
+                           QStringLiteral("txtIban"), 27, false, true, false, &IbanCheck::verdict})
 {
     setObjectName(QStringLiteral("frmIban"));
-    auto *layout = new QVBoxLayout(this);
-    txtIban = new QLineEdit(this);
-    txtIban->setObjectName(QStringLiteral("txtIban"));
-    layout->addWidget(txtIban);
+    txtIban = field();
 }

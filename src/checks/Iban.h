@@ -1,9 +1,10 @@
 #pragma once
-#include "platform/Screen.h"
+#include "checks/CheckScreen.h"
 
 class QLineEdit;
 
-class TfrmIban : public TDialog {
+// Check of a 27-character IBAN by the mod-97 rule.
+class TfrmIban : public CheckScreen {
     Q_OBJECT
 public:
     explicit TfrmIban(QWidget *parent = nullptr);

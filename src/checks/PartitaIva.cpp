@@ -1,14 +1,10 @@
 #include "checks/PartitaIva.h"
 
-#include <QLineEdit>
-#include <QVBoxLayout>
-
 TfrmPartitaIva::TfrmPartitaIva(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Controllo partita IVA"), QSize(420, 200))
+    : CheckScreen(parent, {QStringLiteral(" Controllo partita IVA"), QSize(480, 254), QStringLiteral("Partita IVA"),
+                           QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo."),
+                           QStringLiteral("txtPartitaIva"), 11, true, false, false, &PartitaIvaCheck::verdict})
 {
     setObjectName(QStringLiteral("frmPartitaIva"));
-    auto *layout = new QVBoxLayout(this);
-    txtPartitaIva = new QLineEdit(this);
-    txtPartitaIva->setObjectName(QStringLiteral("txtPartitaIva"));
-    layout->addWidget(txtPartitaIva);
+    txtPartitaIva = field();
 }

@@ -1,9 +1,10 @@
 #pragma once
-#include "platform/Screen.h"
+#include "checks/CheckScreen.h"
 
 class QLineEdit;
 
-class TfrmPartitaIva : public TDialog {
+// Check of a VAT number and of the office that issued it.
+class TfrmPartitaIva : public CheckScreen {
     Q_OBJECT
 public:
     explicit TfrmPartitaIva(QWidget *parent = nullptr);

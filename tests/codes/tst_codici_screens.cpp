@@ -2,6 +2,7 @@
 #include "codes/Codici_Documenti.h"
 #include "codes/Codici_Stati.h"
 #include "codes/Codici_Tipo.h"
+#include "bookings/Registro.h"
 #include "guests/Clienti.h"
 #include "platform/ListScreen.h"
 #include "platform/PrintDialog.h"
@@ -300,46 +301,58 @@ private slots:
 
     void picksIntoTheBookingCard_data()
     {
-        QTest::addColumn<QString>("marker");
+        QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("sigla");
         QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("screen");
         QTest::addColumn<QStringList>("written");
-        QTest::newRow("tipo") << "registro_tipo" << "" << "membro" << QStringList{"txtCodTipo=20", "txtTipo=MEMBRO GRUPPO"};
-        QTest::newRow("tipodoc") << "registro_tipodoc" << "" << "patente di" << QStringList{"txtCodTipoDoc=PATEN", "txtTipoDoc=PATENTE DI GUIDA"};
-        QTest::newRow("statonasc") << "registro_statonasc" << "" << "apolide"
+        QTest::newRow("tipo") << "impTipo" << "" << "membro" << "frmCodici_Tipo"
+                              << QStringList{"txtCodTipo=20", "txtTipo=MEMBRO GRUPPO"};
+        QTest::newRow("tipodoc") << "impTipoDoc" << "" << "patente di" << "frmCodici_Documenti"
+                                 << QStringList{"txtCodTipoDoc=PATEN", "txtTipoDoc=PATENTE DI GUIDA"};
+        QTest::newRow("statonasc") << "impStatoNasc" << "" << "apolide" << "frmCodici_Stati"
                                    << QStringList{"txtCodStatoNasc=100000999", "txtStatoNasc=APOLIDE"};
-        QTest::newRow("cittadinanza") << "registro_cittadinanza" << "" << "serbia"
-                                      << QStringList{"txtCodCittadinanza=100000224", "txtCittadinanza=JUGOSLAVIA (SERBIA-MONTENEGRO)"};
-        QTest::newRow("state luogoril") << "registro_luogoril" << "" << "macao"
+        QTest::newRow("cittadinanza") << "impCittadinanza" << "" << "serbia" << "frmCodici_Stati"
+                                      << QStringList{"txtCodCittadinanza=100000224",
+                                                     "txtCittadinanza=JUGOSLAVIA (SERBIA-MONTENEGRO)"};
+        QTest::newRow("state luogoril") << "impStatoLuogoRil" << "" << "macao" << "frmCodici_Stati"
                                         << QStringList{"txtCodLuogoRil=110000003", "txtLuogoRil=MACAO"};
-        QTest::newRow("comunenasc") << "registro_comunenasc" << "OT" << "budoni"
-                                    << QStringList{"txtCodComuneNasc=420091014", "txtComuneNasc=BUDONI", "txtProvNasc=NU"};
-        QTest::newRow("municipality luogoril") << "registro_luogoril" << "MI" << "403015146"
+        QTest::newRow("olbia from OT") << "impComuneNasc" << "OT" << "olbia" << "frmCodici_Comuni"
+                                       << QStringList{"txtCodComuneNasc=420090047", "txtComuneNasc=OLBIA", "txtProvNasc=SS"};
+        QTest::newRow("budoni from OT") << "impComuneNasc" << "OT" << "budoni" << "frmCodici_Comuni"
+                                        << QStringList{"txtCodComuneNasc=420091014", "txtComuneNasc=BUDONI", "txtProvNasc=NU"};
+        QTest::newRow("municipality luogoril") << "impComuneLuogoRil" << "MI" << "403015146" << "frmCodici_Comuni"
                                                << QStringList{"txtCodLuogoRil=403015146", "txtLuogoRil=MILANO", "txtProvNasc=XX"};
     }
     void picksIntoTheBookingCard()
     {
-        QFETCH(QString, marker);
+        QFETCH(QString, button);
         QFETCH(QString, sigla);
         QFETCH(QString, key);
+        QFETCH(QString, screen);
         QFETCH(QStringList, written);
-        std::unique_ptr<QWidget> booking(makeBookingCard());
-        booking->findChild<QLineEdit *>(QStringLiteral("txtProvNasc"))->setText(QStringLiteral("XX"));
-        booking->show();
-        const Walk walk{sigla, key, 1};
-        if (!sigla.isEmpty())
-            pickIn<TfrmCodici_Comuni>(booking.get(), marker, walk);
-        else if (marker.endsWith(QLatin1String("_tipo")))
-            pickIn<TfrmCodici_Tipo>(booking.get(), marker, walk);
-        else if (marker.endsWith(QLatin1String("_tipodoc")))
-            pickIn<TfrmCodici_Documenti>(booking.get(), marker, walk);
-        else
-            pickIn<TfrmCodici_Stati>(booking.get(), marker, walk);
+        TfrmRegistro booking;
+        booking.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&booking));
+        booking.setControlText(QStringLiteral("txtProvNasc"), QStringLiteral("XX"));
+        QCOMPARE(pickThrough(booking.findChild<QToolButton *>(button), {sigla, key, 1}), screen);
         for (const QString &w : written)
-            QCOMPARE(textOf(booking.get(), w.section(QLatin1Char('='), 0, 0)), w.section(QLatin1Char('='), 1));
+            QCOMPARE(booking.controlText(w.section(QLatin1Char('='), 0, 0)), w.section(QLatin1Char('='), 1));
         // The guest card, also open, is left alone.
         QCOMPARE(card->controlText(QStringLiteral("txtCodTipo")), QString());
         QCOMPARE(card->controlText(QStringLiteral("txtCodLuogoRil")), QString());
+        QCOMPARE(card->controlText(QStringLiteral("txtCodComuneNasc")), QString());
+    }
+
+    void aTableFindsItsCardByNameAlone()
+    {
+        // The pick reaches any screen named frmRegistro with the fields by name.
+        std::unique_ptr<QWidget> booking(makeBookingCard());
+        booking->show();
+        pickIn<TfrmCodici_Stati>(booking.get(), QStringLiteral(" registro_cittadinanza "),
+                                 {QString(), QStringLiteral("svizzera"), 1});
+        QCOMPARE(textOf(booking.get(), QStringLiteral("txtCodCittadinanza")), QStringLiteral("100000241"));
+        QCOMPARE(textOf(booking.get(), QStringLiteral("txtCittadinanza")), QStringLiteral("SVIZZERA"));
     }
 
     void refusedPicksWriteNothing_data()
