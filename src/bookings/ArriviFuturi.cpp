@@ -1,7 +1,8 @@
 #include "bookings/ArriviFuturi.h"
 
 TfrmArriviFuturi::TfrmArriviFuturi(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Clienti in arrivo da domani in poi"), QSize(800, 520))
+    : TDailyList(parent, DailyLists::Kind::FutureArrivals, QStringLiteral(" Clienti in arrivo da domani in poi"),
+                 QStringLiteral("CLIENTI IN ARRIVO DA DOMANI IN POI"))
 {
     setObjectName(QStringLiteral("frmArriviFuturi"));
 }

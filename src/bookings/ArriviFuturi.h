@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/Screen.h"
+#include "bookings/DailyListScreen.h"
 
-class TfrmArriviFuturi : public TDialog {
+class TfrmArriviFuturi : public TDailyList {
     Q_OBJECT
 public:
     explicit TfrmArriviFuturi(QWidget *parent = nullptr);

@@ -1,7 +1,8 @@
 #include "bookings/EntratiOggi.h"
 
 TfrmEntratiOggi::TfrmEntratiOggi(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Clienti in arrivo oggi"), QSize(800, 520))
+    : TDailyList(parent, DailyLists::Kind::ArrivalsToday, QStringLiteral(" Clienti in arrivo oggi"),
+                 QStringLiteral("CLIENTI IN ARRIVO OGGI"))
 {
     setObjectName(QStringLiteral("frmEntratiOggi"));
 }

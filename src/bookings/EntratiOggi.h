@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/Screen.h"
+#include "bookings/DailyListScreen.h"
 
-class TfrmEntratiOggi : public TDialog {
+class TfrmEntratiOggi : public TDailyList {
     Q_OBJECT
 public:
     explicit TfrmEntratiOggi(QWidget *parent = nullptr);

@@ -1,7 +1,8 @@
 #include "bookings/UscitiOggi.h"
 
 TfrmUscitiOggi::TfrmUscitiOggi(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Clienti in partenza oggi"), QSize(800, 520))
+    : TDailyList(parent, DailyLists::Kind::DeparturesToday, QStringLiteral(" Clienti in partenza oggi"),
+                 QStringLiteral("CLIENTI IN PARTENZA OGGI"))
 {
     setObjectName(QStringLiteral("frmUscitiOggi"));
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/Screen.h"
+#include "bookings/DailyListScreen.h"
 
-class TfrmUscitiOggi : public TDialog {
+class TfrmUscitiOggi : public TDailyList {
     Q_OBJECT
 public:
     explicit TfrmUscitiOggi(QWidget *parent = nullptr);

@@ -1,7 +1,82 @@
 #include "guests/TrovaClienti.h"
 
+#include "app/Screens.h"
+#include "base/RecordFile.h"
+#include "base/Text.h"
+#include "bookings/DailyListScreen.h"
+#include "bookings/Registro.h"
+#include "guests/Cliente.h"
+#include "guests/Clienti.h"
+#include "guests/GuestSearch.h"
+#include "platform/ListScreen.h"
+
+namespace {
+
+QList<TArchiveSearch::Filter> guestFilters()
+{
+    static const char *labels[] = {"Cognome:",     "Nome:",        "Codice fiscale:",       "Partita IVA:",
+                                   "Tipologia camera:",       "Formula:",     "Servizi richiesti:",
+                                   "Supplementi:", "Questioni in sospeso:", "Note:"};
+    QList<TArchiveSearch::Filter> out;
+    int i = 0;
+    for (const auto &f : GuestSearch::filters())
+        out.append({QLatin1String(f.control), QString::fromUtf8(labels[i++]), f.field});
+    return out;
+}
+
+} // namespace
+
 TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Trova clienti in archivio"), QSize(800, 600))
+    : TArchiveSearch(parent, QStringLiteral(" Trova clienti in archivio"), QStringLiteral("TROVA CLIENTI"),
+                     guestFilters(), 2600)
 {
     setObjectName(QStringLiteral("frmTrovaClienti"));
+    txtCognome = filter(QStringLiteral("txtCognome"));
+    txtNome = filter(QStringLiteral("txtNome"));
+    txtCodFisc = filter(QStringLiteral("txtCodFisc"));
+    txtIva = filter(QStringLiteral("txtIva"));
+    txtTipologia = filter(QStringLiteral("txtTipologia"));
+    txtFormula = filter(QStringLiteral("txtFormula"));
+    txtServizi = filter(QStringLiteral("txtServizi"));
+    txtSupplementi = filter(QStringLiteral("txtSupplementi"));
+    txtQuestioni = filter(QStringLiteral("txtQuestioni"));
+    txtNote = filter(QStringLiteral("txtNote"));
+    list->setPrintTitle(QStringLiteral("Riepilogo clienti in archivio"));
+}
+
+RecordList::Source TfrmTrovaClienti::source(const RecordList::SearchFilters &filters) const
+{
+    return GuestSearch::searchSource(filters);
+}
+
+void TfrmTrovaClienti::take(qint64 n)
+{
+    const QString marker = Text::trimmed(memory());
+    if (marker == QLatin1String("clienti")) {
+        if (TfrmClienti *card = guestCardOf(this))
+            card->ShowGuestAt(n);
+    } else if (marker == QLatin1String("registro")) {
+        TfrmRegistro *card = bookingCardOf(this);
+        if (!card)
+            return;
+        TCliente guest;
+        try {
+            RecordFile f(clientiPath(), TCliente::Size);
+            f.open();
+            f.read(n, guest.bytes.data());
+        } catch (const ArchiveError &) {
+            return;
+        }
+        // Only the guest's own data: dates, room, persons and the position stay as they are.
+        for (const auto &field : GuestSearch::bookingImport())
+            card->setControlText(QLatin1String(field.control), guest.get(field.field));
+    }
+}
+
+TfrmClienti *guestCardOf(QWidget *screen)
+{
+    for (QWidget *w = screen->parentWidget(); w; w = w->parentWidget())
+        if (auto *card = qobject_cast<TfrmClienti *>(w))
+            return card;
+    return frmClienti;
 }

@@ -1,8 +1,23 @@
 #pragma once
-#include "platform/Screen.h"
+#include "platform/ArchiveList.h"
 
-class TfrmTrovaClienti : public TDialog {
+class QLineEdit;
+class TfrmClienti;
+
+// The guest search: guest cards by up to ten fields, for the guest card ("clienti") or to
+// bring a known guest into a booking ("registro").
+class TfrmTrovaClienti : public TArchiveSearch {
     Q_OBJECT
 public:
     explicit TfrmTrovaClienti(QWidget *parent = nullptr);
+
+    QLineEdit *txtCognome, *txtNome, *txtCodFisc, *txtIva, *txtTipologia, *txtFormula, *txtServizi, *txtSupplementi,
+        *txtQuestioni, *txtNote;
+
+protected:
+    RecordList::Source source(const RecordList::SearchFilters &filters) const override;
+    void take(qint64 n) override;
 };
+
+// The guest card a search or list loads into: the one that opened it, else the registry's.
+TfrmClienti *guestCardOf(QWidget *screen);

@@ -1,7 +1,31 @@
 #include "guests/TrovaSegnalati.h"
 
+#include "app/Screens.h"
+#include "base/Text.h"
+#include "billing/BillPanel.h"
+#include "guests/Clienti.h"
+#include "guests/GuestSearch.h"
+#include "guests/TrovaClienti.h"
+#include "platform/ListScreen.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
 TfrmTrovaSegnalati::TfrmTrovaSegnalati(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Riepilogo clienti segnalati"), QSize(760, 520))
+    : TArchiveList(parent, QStringLiteral(" Riepilogo clienti segnalati"), QStringLiteral("CLIENTI SEGNALATI"), 2650)
 {
     setObjectName(QStringLiteral("frmTrovaSegnalati"));
+    list->setPrintTitle(QStringLiteral("Riepilogi clienti segnalati"));
+}
+
+RecordList::Source TfrmTrovaSegnalati::source() const { return GuestSearch::flaggedSource(); }
+
+void TfrmTrovaSegnalati::take(qint64 n)
+{
+    TfrmClienti *card = guestCardOf(this);
+    if (!card || !card->ShowGuestAt(n))
+        return;
+    // This list titles the bill with a capital C, unlike the guest card itself.
+    card->conto->txtCliente->setText(QStringLiteral("Conto del Cliente ") + Text::trimmed(card->txtNome->text())
+                                     + QLatin1Char(' ') + Text::trimmed(card->txtCognome->text()));
 }

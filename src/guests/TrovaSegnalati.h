@@ -1,8 +1,13 @@
 #pragma once
-#include "platform/Screen.h"
+#include "platform/ArchiveList.h"
 
-class TfrmTrovaSegnalati : public TDialog {
+// The flagged guests: every guest card with unresolved issues to follow up.
+class TfrmTrovaSegnalati : public TArchiveList {
     Q_OBJECT
 public:
     explicit TfrmTrovaSegnalati(QWidget *parent = nullptr);
+
+protected:
+    RecordList::Source source() const override;
+    void take(qint64 n) override;
 };

@@ -1,0 +1,100 @@
+#include "bookings/DailyLists.h"
+
+#include "base/Dates.h"
+#include "bookings/Visita.h"
+
+namespace DailyLists {
+
+namespace F = VisitaField;
+using RecordList::LineBuilder;
+
+QString line(Kind kind, const char *record)
+{
+    LineBuilder b(record);
+    b.name(F::Cognome, F::Nome, 30).text(QLatin1StringView("  Cel. "));
+    switch (kind) {
+    case Kind::ArrivalsToday:
+        b.padded(F::Cellulare, 15)
+            .text(QLatin1StringView("  Camera: "))
+            .padded(F::Camera, 18)
+            .text(QLatin1StringView("  Partenza: "))
+            .padded(F::DataUsc, 10)
+            .text(QLatin1StringView("  "))
+            .field(F::Tariffa);
+        break;
+    case Kind::DeparturesToday:
+        b.padded(F::Cellulare, 15)
+            .text(QLatin1StringView("  Camera: "))
+            .padded(F::Camera, 18)
+            .text(QLatin1StringView("  Arrivo: "))
+            .padded(F::DataEnt, 10)
+            .text(QLatin1StringView("  "))
+            .field(F::Tariffa);
+        break;
+    case Kind::FutureArrivals:
+        b.padded(F::Cellulare, 18)
+            .text(QLatin1StringView("  Camera: "))
+            .padded(F::Camera, 20)
+            .text(QLatin1StringView("  Arrivo: "))
+            .padded(F::DataEnt, 10)
+            .text(QLatin1StringView("  Partenza: "))
+            .padded(F::DataUsc, 10)
+            .text(QLatin1StringView("  Adulti: "))
+            .padded(F::Adulti, 2)
+            .text(QLatin1StringView("  Bambini: "))
+            .field(F::Bambini);
+        break;
+    }
+    return b.take();
+}
+
+namespace {
+
+bool valid(const char *record) { return RecordList::fieldEquals(record, F::Disdetta, "No"); }
+
+bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, const char *record)
+{
+    if (!valid(record))
+        return false;
+    switch (kind) {
+    case Kind::ArrivalsToday:
+        return RecordList::fieldEquals(record, F::DataEnt, todayText);
+    case Kind::DeparturesToday:
+        return RecordList::fieldEquals(record, F::DataUsc, todayText);
+    case Kind::FutureArrivals: {
+        const auto d = Dates::parse(TextField::read(record, F::DataEnt));
+        return d && *d > today;
+    }
+    }
+    return false;
+}
+
+} // namespace
+
+bool selects(Kind kind, const QDate &today, const char *record)
+{
+    return selectsDay(kind, Dates::format(today).toLatin1(), today, record);
+}
+
+RecordList::Source source(Kind kind, const QDate &today)
+{
+    const QByteArray todayText = Dates::format(today).toLatin1();
+    return {registroPath(), TVisita::Size,
+            [kind, todayText, today](const char *rec) { return selectsDay(kind, todayText, today, rec); },
+            [kind](const char *rec) { return line(kind, rec); }};
+}
+
+QString printTitle(Kind kind, const QDate &today)
+{
+    switch (kind) {
+    case Kind::ArrivalsToday:
+        return QStringLiteral("Clienti in arrivo in data ") + Dates::format(today);
+    case Kind::DeparturesToday:
+        return QStringLiteral("Clienti in partenza in data ") + Dates::format(today);
+    case Kind::FutureArrivals:
+        break;
+    }
+    return QStringLiteral("Clienti in arrivo da domani in poi");
+}
+
+} // namespace DailyLists
