@@ -581,7 +581,7 @@ TVisita TfrmRegistro::toRecord() const
 {
     TVisita r;
     for (const auto &b : VisitaField::textFields())
-        r.set(b.spec, controlText(b.control));
+        r.set(b.field, controlText(b.control));
     r.setDisdetta(chkDisdetta->isChecked());
     return r;
 }
@@ -589,7 +589,7 @@ TVisita TfrmRegistro::toRecord() const
 void TfrmRegistro::fromRecord(const TVisita &r)
 {
     for (const auto &b : VisitaField::textFields())
-        setControlText(b.control, r.get(b.spec));
+        setControlText(b.control, r.get(b.field));
     if (const auto flag = r.disdetta())
         chkDisdetta->setChecked(*flag);
 }

@@ -45,7 +45,7 @@ constexpr FieldSpec Disdetta{737, 2};
 
 // A field and the booking card control it is filled from and loaded into.
 struct Binding {
-    FieldSpec spec;
+    FieldSpec field;
     QString control;
 };
 // Every text field in record order (the flag Disdetta apart), with its control name:

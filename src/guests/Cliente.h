@@ -65,7 +65,7 @@ constexpr FieldSpec DescFile(int n) { return {5091 + 251 * (n - 1), 250}; }
 
 // A field and the card control it is filled from and loaded into.
 struct Binding {
-    FieldSpec spec;
+    FieldSpec field;
     QString control;
 };
 // Every text field in record order (the flag Segnala apart), with its control name.

@@ -473,7 +473,7 @@ TCliente TfrmClienti::toRecord() const
 {
     TCliente r;
     for (const auto &b : ClienteField::textFields())
-        r.set(b.spec, controlText(b.control));
+        r.set(b.field, controlText(b.control));
     r.setSegnala(chkSegnala->isChecked());
     return r;
 }
@@ -481,7 +481,7 @@ TCliente TfrmClienti::toRecord() const
 void TfrmClienti::fromRecord(const TCliente &r)
 {
     for (const auto &b : ClienteField::textFields())
-        setControlText(b.control, r.get(b.spec));
+        setControlText(b.control, r.get(b.field));
     if (const auto flag = r.segnala())
         chkSegnala->setChecked(*flag);
 }

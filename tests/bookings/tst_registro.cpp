@@ -128,7 +128,7 @@ void TestRegistro::saveNewCardAppendsEveryField()
     // Every visible field typed or set, every hidden code as a table would leave it.
     QHash<QString, QString> values;
     for (const auto &b : VisitaField::textFields())
-        values.insert(b.control, b.control.mid(3).left(b.spec.capacity));
+        values.insert(b.control, b.control.mid(3).left(b.field.capacity));
     values[QStringLiteral("txtDataEnt")] = QStringLiteral("10/08/2024");
     values[QStringLiteral("txtDataUsc")] = QStringLiteral("13/08/2024");
     values[QStringLiteral("txtAdulti")] = QStringLiteral("2");
@@ -153,7 +153,7 @@ void TestRegistro::saveNewCardAppendsEveryField()
 
     TVisita expected;
     for (const auto &b : VisitaField::textFields())
-        expected.set(b.spec, values.value(b.control));
+        expected.set(b.field, values.value(b.control));
     expected.set(VisitaField::Giorni, QStringLiteral("03"));
     expected.set(VisitaField::CodSesso, QStringLiteral("2"));
     expected.setDisdetta(true);
@@ -312,7 +312,7 @@ void TestRegistro::showBookingAtFillsTheCard()
 {
     TVisita full;
     for (const auto &b : VisitaField::textFields())
-        full.set(b.spec, QStringLiteral(" ") + b.control.mid(3).left(b.spec.capacity - 1));
+        full.set(b.field, QStringLiteral(" ") + b.control.mid(3).left(b.field.capacity - 1));
     full.set(VisitaField::Sesso, QStringLiteral("X"));
     full.setDisdetta(true);
     TVisita odd = booking(QStringLiteral("Strano"));
@@ -322,7 +322,7 @@ void TestRegistro::showBookingAtFillsTheCard()
     QVERIFY(card().ShowBookingAt(2));
     for (const auto &b : VisitaField::textFields())
         if (b.control != QStringLiteral("txtSesso"))
-            QCOMPARE(card().controlText(b.control), b.control.mid(3).left(b.spec.capacity - 1));
+            QCOMPARE(card().controlText(b.control), b.control.mid(3).left(b.field.capacity - 1));
     QCOMPARE(card().txtSesso->currentText(), QStringLiteral("X"));
     QVERIFY(card().chkDisdetta->isChecked());
     QCOMPARE(card().controlText(QStringLiteral("lblPosizione")), QStringLiteral("2"));

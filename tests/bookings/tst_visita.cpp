@@ -70,7 +70,7 @@ void TestVisita::everyFieldAtItsOffset()
         const Slot &s = kLayout[i];
         QCOMPARE(fields[i].control, QString::fromLatin1(s.control));
         const QByteArray text = fullText(i, s.capacity);
-        v.set(fields[i].spec, QString::fromLatin1(text));
+        v.set(fields[i].field, QString::fromLatin1(text));
         expected[s.offset] = char(s.capacity);
         expected.replace(s.offset + 1, s.capacity, text);
     }
@@ -79,7 +79,7 @@ void TestVisita::everyFieldAtItsOffset()
 
     QCOMPARE(QByteArray(v.bytes.data(), TVisita::Size), expected);
     for (int i = 0; i < int(std::size(kLayout)); ++i)
-        QCOMPARE(v.get(fields[i].spec), QString::fromLatin1(fullText(i, kLayout[i].capacity)));
+        QCOMPARE(v.get(fields[i].field), QString::fromLatin1(fullText(i, kLayout[i].capacity)));
 }
 
 void TestVisita::textsAreTrimmedCutAndInCp1252()

@@ -28,7 +28,7 @@ void TestClienteRecord::layout_data()
     const struct {
         const char *name;
         int offset, capacity;
-        FieldSpec spec;
+        FieldSpec field;
     } rows[] = {
         {"Cognome", 0, 50, Cognome},       {"Nome", 51, 30, Nome},
         {"Sesso", 82, 4, Sesso},           {"CodSesso", 87, 1, CodSesso},
@@ -61,7 +61,7 @@ void TestClienteRecord::layout_data()
         {"DescFile03", 5593, 250, DescFile(3)},
     };
     for (const auto &r : rows)
-        QTest::newRow(r.name) << r.offset << r.capacity << r.spec.offset << r.spec.capacity;
+        QTest::newRow(r.name) << r.offset << r.capacity << r.field.offset << r.field.capacity;
 }
 
 void TestClienteRecord::layout()
@@ -91,7 +91,7 @@ void TestClienteRecord::everyFieldHasItsOwnBytes()
             ++owner[b];
     };
     for (const auto &b : ClienteField::textFields())
-        mark(b.spec);
+        mark(b.field);
     mark(ClienteField::Segnala);
     QCOMPARE(owner.count(1), TCliente::Size);
     QCOMPARE(int(ClienteField::textFields().size()), 44 + 90 + 6);
