@@ -68,14 +68,7 @@ TCodeTableScreen::TCodeTableScreen(QWidget *parent, Codes::Table table, const QS
                           QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                          "fare di nuovo clic su Trova."),
                           QStringLiteral("Per importare una voce dall'elenco, selezionarla con un doppio clic."));
-    txtTrova = list->txtTrova;
-    btnTrova = list->btnTrova;
-    lstRecords = list->lstRecords;
-    btnChiudi = list->btnChiudi;
-    btnStampa = list->btnStampa;
-    auto *v = new QVBoxLayout(this);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(list);
+    hostList(list, this);
 
     list->setKeyStore(&rememberedKey(table));
     list->setPrintTitle(printTitle);

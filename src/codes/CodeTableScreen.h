@@ -1,5 +1,6 @@
 #pragma once
 #include "codes/CodeTables.h"
+#include "platform/ListScreen.h"
 #include "platform/Screen.h"
 
 class ListScreen;
@@ -16,18 +17,12 @@ bool writePick(QWidget *table, const PickTarget &target, const PickedEntry &entr
 
 // One of the three small code tables: the whole table in a list, Trova with the key remembered
 // for the table kind across openings, a pick by double-click, Stampa.
-class TCodeTableScreen : public TDialog {
+class TCodeTableScreen : public TDialog, public ListHost {
     Q_OBJECT
 public:
     TCodeTableScreen(QWidget *parent, Codes::Table table, const QString &caption, const QString &printTitle,
                      const QString &banner);
 
-    ListScreen *list;
-    QLineEdit *txtTrova;
-    QPushButton *btnTrova;
-    QListView *lstRecords;
-    QPushButton *btnChiudi;
-    QPushButton *btnStampa;
 
     void lstRecordsDblClick();
     // The key searched last in a table kind, for the whole run.

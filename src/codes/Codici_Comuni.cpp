@@ -103,14 +103,7 @@ TfrmCodici_Comuni::TfrmCodici_Comuni(QWidget *parent)
                                          "fare di nuovo clic su Trova."),
                           QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
     list->setPrintTitle(QStringLiteral("Tabella Codici per Comuni d'Italia"));
-    txtTrova = list->txtTrova;
-    btnTrova = list->btnTrova;
-    lstRecords = list->lstRecords;
-    btnChiudi = list->btnChiudi;
-    btnStampa = list->btnStampa;
-    auto *inner = new QVBoxLayout(panContainer);
-    inner->setContentsMargins(0, 0, 0, 0);
-    inner->addWidget(list);
+    hostList(list, panContainer);
     panContainer->hide();
 
     // The two panels lie in the same place; the start panel covers the list panel until a

@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/ListScreen.h"
 #include "platform/Screen.h"
 
 class ListScreen;
@@ -11,7 +12,7 @@ class QWidget;
 
 // The municipality table: a province sigla is chosen on the start panel, then that province's
 // lines fill the list, where they are searched, printed and picked.
-class TfrmCodici_Comuni : public TDialog {
+class TfrmCodici_Comuni : public TDialog, public ListHost {
     Q_OBJECT
 public:
     explicit TfrmCodici_Comuni(QWidget *parent = nullptr);
@@ -26,11 +27,6 @@ public:
     QPushButton *btnAnnulla, *btnCerca;
     // List panel.
     QWidget *panContainer;
-    ListScreen *list;
-    QLineEdit *txtTrova;
-    QPushButton *btnTrova;
-    QListView *lstRecords;
-    QPushButton *btnChiudi, *btnStampa;
 
     void txtProvChange();
     void btnCercaClick();

@@ -47,14 +47,7 @@ TArchiveList::TArchiveList(QWidget *parent, const QString &caption, const QStrin
 {
     Formats::applyProcessFormats();
     list = new ListScreen(this, bannerText, kListLine1, kListLine2, kListHint);
-    txtTrova = list->txtTrova;
-    btnTrova = list->btnTrova;
-    lstRecords = list->lstRecords;
-    btnChiudi = list->btnChiudi;
-    btnStampa = list->btnStampa;
-    auto *v = new QVBoxLayout(this);
-    v->setContentsMargins(0, 0, 0, 0);
-    v->addWidget(list);
+    hostList(list, this);
     list->resetSearch();
     list->setItemWidth(itemWidth);
     connect(list, &ListScreen::lstRecordsDblClick, this, &TArchiveList::lstRecordsDblClick);
@@ -167,11 +160,7 @@ TArchiveSearch::TArchiveSearch(QWidget *parent, const QString &caption, const QS
     panContainer = new QWidget(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
     list = new ListScreen(panContainer, bannerText, kListLine1, kListLine2, kListHint);
-    txtTrova = list->txtTrova;
-    btnTrova = list->btnTrova;
-    lstRecords = list->lstRecords;
-    btnChiudi = list->btnChiudi;
-    btnStampa = list->btnStampa;
+    hostList(list);
     list->setItemWidth(itemWidth);
     lblTrovate = new QLabel(list);
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));

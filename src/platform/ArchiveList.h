@@ -1,5 +1,6 @@
 #pragma once
 #include "base/RecordList.h"
+#include "platform/ListScreen.h"
 #include "platform/Screen.h"
 
 #include <QList>
@@ -14,16 +15,12 @@ class QPushButton;
 // A list screen over an archive (the daily booking lists, the flagged guests): the list is
 // filled from one pass over the archive when the screen is first shown, and a double-click
 // finds the record again by its line and hands its position to the screen.
-class TArchiveList : public TDialog {
+class TArchiveList : public TDialog, public ListHost {
     Q_OBJECT
 public:
     // `itemWidth`: the width of the list's items in pixels; longer lines scroll.
     TArchiveList(QWidget *parent, const QString &caption, const QString &banner, int itemWidth);
 
-    ListScreen *list;
-    QLineEdit *txtTrova;
-    QPushButton *btnTrova, *btnChiudi, *btnStampa;
-    QListView *lstRecords;
 
     // Reads the archive and shows its lines (done once, when the screen is first shown).
     void fill();
@@ -42,7 +39,7 @@ private:
 
 // A search screen over an archive: a panel of ten filters (panAvvio) and, after Cerca, the
 // results as a list screen (panContainer) with their count.
-class TArchiveSearch : public TDialog {
+class TArchiveSearch : public TDialog, public ListHost {
     Q_OBJECT
 public:
     struct Filter {
@@ -57,10 +54,6 @@ public:
     QWidget *panAvvio, *panContainer;
     QLabel *lblAttesa, *lblConta, *lblTrovate;
     QPushButton *btnAnnulla, *btnCerca;
-    ListScreen *list;
-    QLineEdit *txtTrova;
-    QPushButton *btnTrova, *btnChiudi, *btnStampa;
-    QListView *lstRecords;
 
     QLineEdit *filter(const QString &control) const;
     void btnCercaClick();

@@ -265,3 +265,18 @@ void ListScreen::showEvent(QShowEvent *e)
             m_watched->installEventFilter(this);
     }
 }
+
+void ListHost::hostList(ListScreen *l, QWidget *area)
+{
+    list = l;
+    txtTrova = l->txtTrova;
+    btnTrova = l->btnTrova;
+    lstRecords = l->lstRecords;
+    btnChiudi = l->btnChiudi;
+    btnStampa = l->btnStampa;
+    if (area) {
+        auto *v = new QVBoxLayout(area);
+        v->setContentsMargins(0, 0, 0, 0);
+        v->addWidget(l);
+    }
+}

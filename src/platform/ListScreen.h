@@ -105,3 +105,15 @@ private:
     QString m_reportName;
     QWidget *m_watched = nullptr;
 };
+
+// A screen that hosts a ListScreen: the list's controls under the host's own names.
+struct ListHost {
+    ListScreen *list = nullptr;
+    QLineEdit *txtTrova = nullptr;
+    QPushButton *btnTrova = nullptr;
+    QListView *lstRecords = nullptr;
+    QPushButton *btnChiudi = nullptr;
+    QPushButton *btnStampa = nullptr;
+    // Takes `l` as the host's list; with an `area`, the list fills it.
+    void hostList(ListScreen *l, QWidget *area = nullptr);
+};
