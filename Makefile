@@ -4,7 +4,7 @@ RELEASE_DIR := build/release
 TEST_DIR := build/test
 BENCH_DIR := build/bench
 
-.PHONY: run test bench setup build clean
+.PHONY: run test bench setup build clean format
 
 setup:
 	@bash scripts/setup.sh
@@ -18,6 +18,7 @@ run: build
 
 test:
 	@bash scripts/setup.sh --test
+	@bash scripts/check-format.sh
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DLUNARESCA_SANITIZE=ON -DLUNARESCA_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -27,6 +28,10 @@ bench:
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DLUNARESCA_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	cd $(BENCH_DIR) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# Applies the house formatting (.clang-format) to every source file.
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
 	rm -rf build

@@ -23,6 +23,7 @@ constexpr int kGuests = 50000;
 inline const QStringList &surnames()
 {
     static const QStringList list = {
+        // clang-format off
         "Rossi", "Russo", "Ferrari", "Esposito", "Bianchi", "Romano", "Colombo", "Ricci", "Marino", "Greco",
         "Bruno", "Gallo", "Conti", "De Luca", "Mancini", "Costa", "Giordano", "Rizzo", "Lombardi", "Moretti",
         "Barbieri", "Fontana", "Santoro", "Mariani", "Rinaldi", "Caruso", "Ferrara", "Galli", "Martini", "Leone",
@@ -30,15 +31,17 @@ inline const QStringList &surnames()
         "Marchetti", "Parisi", "Villa", "Conte", "Ferraro", "Ferri", "Fabbri", "Bianco", "Marini", "Grasso",
         "Valentini", "Messina", "Sala", "De Angelis", "Gatti", "Pellegrini", "Palumbo", "Sanna", "Farina", "Rizzi",
         "Monti", "Cattaneo", "Morelli", "Amato", "Silvestri", "Mazza", "Testa", "Grassi", "Pellegrino", "Carbone",
+        // clang-format on
         "Müller", "Schmidt", "Dubois", "García", "Smith", "Nowak", "Jansen", "Öztürk", "Kovač", "Niccolò"};
     return list;
 }
 
 inline const QStringList &names()
 {
-    static const QStringList list = {"Mario", "Luca", "Giulia", "Francesca", "Marco", "Alessandro", "Sara", "Chiara",
-                                     "Andrea", "Paolo", "Anna", "Laura", "Giuseppe", "Elena", "Matteo", "Martina",
-                                     "Davide", "Federica", "Stefano", "Valentina", "Zoë", "José", "Hélène", "Jürgen"};
+    static const QStringList list = {"Mario",    "Luca",      "Giulia", "Francesca", "Marco",  "Alessandro",
+                                     "Sara",     "Chiara",    "Andrea", "Paolo",     "Anna",   "Laura",
+                                     "Giuseppe", "Elena",     "Matteo", "Martina",   "Davide", "Federica",
+                                     "Stefano",  "Valentina", "Zoë",    "José",      "Hélène", "Jürgen"};
     return list;
 }
 
@@ -78,14 +81,16 @@ inline QByteArray bookings(const QDate &today, int count = kBookings, unsigned s
         TextField::write(r, F::Tipo, QStringLiteral("OSPITE SINGOLO"));
         TextField::write(r, F::CodTipo, QStringLiteral("16"));
         TextField::write(r, F::Sesso, (rng() % 2) ? QStringLiteral("1) M") : QStringLiteral("2) F"));
-        TextField::write(r, F::DataNasc, Dates::format(QDate(1940 + int(rng() % 60), 1 + int(rng() % 12), 1 + int(rng() % 28))));
+        TextField::write(r, F::DataNasc,
+                         Dates::format(QDate(1940 + int(rng() % 60), 1 + int(rng() % 12), 1 + int(rng() % 28))));
         TextField::write(r, F::ComuneNasc, (rng() % 2) ? QStringLiteral("ROMA") : QStringLiteral("MILANO"));
         TextField::write(r, F::NumDoc, QStringLiteral("CA") + digits(rng, 5) + QStringLiteral("AB"));
         TextField::write(r, F::Email, QStringLiteral("cliente%1@esempio.it").arg(i));
         TextField::write(r, F::DataUsc, Dates::format(in.addDays(nights)));
         TextField::write(r, F::OraUsc, QStringLiteral("10:00"));
         TextField::write(r, F::Tariffa, QStringLiteral("%1 euro a notte").arg(60 + rng() % 140));
-        TextField::write(r, F::Supplementi, (rng() % 3) ? QString() : QStringLiteral("Culla, parcheggio coperto, colazione in camera"));
+        TextField::write(r, F::Supplementi,
+                         (rng() % 3) ? QString() : QStringLiteral("Culla, parcheggio coperto, colazione in camera"));
         TextField::write(r, F::Disdetta, (rng() % 20) ? QStringLiteral("No") : QStringLiteral("Sì"));
     }
     return all;
@@ -102,18 +107,23 @@ inline QByteArray guests(int count = kGuests, unsigned seed = 7)
         TextField::write(r, F::Cognome, surnames()[int(rng() % surnames().size())]);
         TextField::write(r, F::Nome, names()[int(rng() % names().size())]);
         TextField::write(r, F::Sesso, QStringLiteral("1) M"));
-        TextField::write(r, F::CodFisc, QStringLiteral("RSSMRA") + digits(rng, 2) + QStringLiteral("A01H501") + QChar(u'A' + int(rng() % 26)));
+        TextField::write(r, F::CodFisc,
+                         QStringLiteral("RSSMRA") + digits(rng, 2) + QStringLiteral("A01H501")
+                             + QChar(u'A' + int(rng() % 26)));
         TextField::write(r, F::Iva, digits(rng, 11));
         TextField::write(r, F::Via, QStringLiteral("Via Roma %1").arg(1 + rng() % 200));
         TextField::write(r, F::ComuneRes, QStringLiteral("FIRENZE"));
         TextField::write(r, F::Cellulare, QStringLiteral("3") + digits(rng, 9));
         TextField::write(r, F::Email, QStringLiteral("ospite%1@esempio.it").arg(i));
         TextField::write(r, F::Tipologia, (rng() % 2) ? QStringLiteral("Doppia") : QStringLiteral("Singola"));
-        TextField::write(r, F::Formula, (rng() % 2) ? QStringLiteral("Mezza pensione") : QStringLiteral("Pernottamento e colazione"));
+        TextField::write(r, F::Formula,
+                         (rng() % 2) ? QStringLiteral("Mezza pensione") : QStringLiteral("Pernottamento e colazione"));
         TextField::write(r, F::Servizi, QStringLiteral("Navetta dall'aeroporto, late check-out"));
-        TextField::write(r, F::Note, (rng() % 4) ? QStringLiteral("Cliente abituale, preferisce il piano alto") : QString());
+        TextField::write(r, F::Note,
+                         (rng() % 4) ? QStringLiteral("Cliente abituale, preferisce il piano alto") : QString());
         const bool flagged = rng() % 100 < 8;
-        TextField::write(r, F::Questioni, flagged ? QStringLiteral("Saldo in sospeso del conto precedente") : QString());
+        TextField::write(r, F::Questioni,
+                         flagged ? QStringLiteral("Saldo in sospeso del conto precedente") : QString());
         TextField::write(r, F::Segnala, flagged ? QStringLiteral("Sì") : QStringLiteral("No"));
         for (int n = 1; n <= 12; ++n) {
             TextField::write(r, F::Data(n), QStringLiteral("01/08/2024"));

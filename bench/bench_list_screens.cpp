@@ -23,8 +23,7 @@ namespace {
 const QDate kToday(2026, 12, 9);
 
 // Shown (which fills the list), painted once, closed.
-template <class Screen>
-void BM_ListScreen(benchmark::State &state)
+template <class Screen> void BM_ListScreen(benchmark::State &state)
 {
     for (auto _ : state) {
         Screen s;
@@ -35,8 +34,7 @@ void BM_ListScreen(benchmark::State &state)
     }
 }
 
-template <class Screen>
-void BM_SearchScreen(benchmark::State &state, QString control, QString key)
+template <class Screen> void BM_SearchScreen(benchmark::State &state, QString control, QString key)
 {
     for (auto _ : state) {
         Screen s;
@@ -66,10 +64,12 @@ int main(int argc, char **argv)
     auto ms = [](benchmark::internal::Benchmark *b) { b->Unit(benchmark::kMillisecond)->MinTime(1.0); };
     ms(benchmark::RegisterBenchmark("Screen/arrivals_today", BM_ListScreen<TfrmEntratiOggi>));
     ms(benchmark::RegisterBenchmark("Screen/future_arrivals", BM_ListScreen<TfrmArriviFuturi>));
-    ms(benchmark::RegisterBenchmark("Screen/booking_search_all", BM_SearchScreen<TfrmTrovaVisite>, QString(), QString()));
+    ms(benchmark::RegisterBenchmark("Screen/booking_search_all", BM_SearchScreen<TfrmTrovaVisite>, QString(),
+                                    QString()));
     ms(benchmark::RegisterBenchmark("Screen/booking_search_surname", BM_SearchScreen<TfrmTrovaVisite>,
                                     QStringLiteral("txtCognome"), QStringLiteral("ross")));
-    ms(benchmark::RegisterBenchmark("Screen/guest_search_all", BM_SearchScreen<TfrmTrovaClienti>, QString(), QString()));
+    ms(benchmark::RegisterBenchmark("Screen/guest_search_all", BM_SearchScreen<TfrmTrovaClienti>, QString(),
+                                    QString()));
     ms(benchmark::RegisterBenchmark("Screen/flagged_guests", BM_ListScreen<TfrmTrovaSegnalati>));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

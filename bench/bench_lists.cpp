@@ -52,8 +52,7 @@ double bestOf(int runs, const std::function<void()> &fn)
 }
 
 // Runs `fn` per iteration and reports the mean against the plain read.
-template <class Fn>
-void timed(benchmark::State &state, double readSeconds, Fn &&fn)
+template <class Fn> void timed(benchmark::State &state, double readSeconds, Fn &&fn)
 {
     double total = 0;
     qsizetype items = 0;
@@ -94,7 +93,10 @@ RecordList::SearchFilters guestFilters(const QList<QPair<const char *, QString>>
 
 void BM_PlainRead_Registro(benchmark::State &state)
 {
-    timed(state, g_readRegistro, [] { benchmark::DoNotOptimize(plainRead(registroPath())); return qsizetype(0); });
+    timed(state, g_readRegistro, [] {
+        benchmark::DoNotOptimize(plainRead(registroPath()));
+        return qsizetype(0);
+    });
 }
 
 void BM_Daily(benchmark::State &state, DailyLists::Kind kind)
@@ -124,7 +126,10 @@ void BM_ArrivalsFindAgain(benchmark::State &state)
 
 void BM_PlainRead_Clienti(benchmark::State &state)
 {
-    timed(state, g_readClienti, [] { benchmark::DoNotOptimize(plainRead(clientiPath())); return qsizetype(0); });
+    timed(state, g_readClienti, [] {
+        benchmark::DoNotOptimize(plainRead(clientiPath()));
+        return qsizetype(0);
+    });
 }
 
 void BM_GuestSearch(benchmark::State &state, QList<QPair<const char *, QString>> typed)
@@ -156,24 +161,34 @@ void registerAll()
     ms(benchmark::RegisterBenchmark("Registro/search_all", BM_BookingSearch, QList<QPair<const char *, QString>>{}));
     ms(benchmark::RegisterBenchmark("Registro/search_surname", BM_BookingSearch,
                                     QList<QPair<const char *, QString>>{{"txtCognome", "ross"}}));
-    ms(benchmark::RegisterBenchmark(
-        "Registro/search_ten_filters", BM_BookingSearch,
-        QList<QPair<const char *, QString>>{{"txtDataEnt", "/2025"}, {"txtDataUsc", "/20"}, {"txtCognome", "r"},
-                                            {"txtNome", "a"}, {"txtCamera", "1"}, {"txtCellulare", "3"},
-                                            {"txtComuneNasc", "o"}, {"txtNumDoc", "ca"}, {"txtTariffa", "euro"},
-                                            {"txtSupplementi", " "}}));
+    ms(benchmark::RegisterBenchmark("Registro/search_ten_filters", BM_BookingSearch,
+                                    QList<QPair<const char *, QString>>{{"txtDataEnt", "/2025"},
+                                                                        {"txtDataUsc", "/20"},
+                                                                        {"txtCognome", "r"},
+                                                                        {"txtNome", "a"},
+                                                                        {"txtCamera", "1"},
+                                                                        {"txtCellulare", "3"},
+                                                                        {"txtComuneNasc", "o"},
+                                                                        {"txtNumDoc", "ca"},
+                                                                        {"txtTariffa", "euro"},
+                                                                        {"txtSupplementi", " "}}));
     ms(benchmark::RegisterBenchmark("Registro/search_find_again", BM_BookingFindAgain));
     ms(benchmark::RegisterBenchmark("Registro/future_find_again", BM_ArrivalsFindAgain));
     ms(benchmark::RegisterBenchmark("Clienti/plain_read", BM_PlainRead_Clienti));
     ms(benchmark::RegisterBenchmark("Clienti/search_all", BM_GuestSearch, QList<QPair<const char *, QString>>{}));
     ms(benchmark::RegisterBenchmark("Clienti/search_tax_code", BM_GuestSearch,
                                     QList<QPair<const char *, QString>>{{"txtCodFisc", "rssmra1"}}));
-    ms(benchmark::RegisterBenchmark(
-        "Clienti/search_ten_filters", BM_GuestSearch,
-        QList<QPair<const char *, QString>>{{"txtCognome", "r"}, {"txtNome", "a"}, {"txtCodFisc", "rss"},
-                                            {"txtIva", "1"}, {"txtTipologia", "doppia"}, {"txtFormula", "pensione"},
-                                            {"txtServizi", "navetta"}, {"txtSupplementi", ""},
-                                            {"txtQuestioni", ""}, {"txtNote", "abituale"}}));
+    ms(benchmark::RegisterBenchmark("Clienti/search_ten_filters", BM_GuestSearch,
+                                    QList<QPair<const char *, QString>>{{"txtCognome", "r"},
+                                                                        {"txtNome", "a"},
+                                                                        {"txtCodFisc", "rss"},
+                                                                        {"txtIva", "1"},
+                                                                        {"txtTipologia", "doppia"},
+                                                                        {"txtFormula", "pensione"},
+                                                                        {"txtServizi", "navetta"},
+                                                                        {"txtSupplementi", ""},
+                                                                        {"txtQuestioni", ""},
+                                                                        {"txtNote", "abituale"}}));
     ms(benchmark::RegisterBenchmark("Clienti/flagged", BM_Flagged));
     ms(benchmark::RegisterBenchmark("Clienti/search_find_again", BM_GuestFindAgain));
 }

@@ -7,9 +7,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
   fonts-liberation2 fonts-dejavu-core xdg-utils
 )
-# Tools the test suite uses to read what the program writes (PDF text).
+# Tools the test suite uses: PDF text of what the program writes, the formatting check.
 if [ "${1:-}" = "--test" ]; then
-  packages+=(poppler-utils)
+  packages+=(poppler-utils clang-format)
 fi
 if [ "${1:-}" = "--bench" ]; then
   packages+=(libbenchmark-dev)

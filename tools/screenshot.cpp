@@ -64,12 +64,14 @@ int main(int argc, char *argv[])
     frmClienti->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
     shoot(frmClienti, out + QStringLiteral("/clienti.png"));
 
+    // clang-format off
     const QStringList bill[] = {{"14/08/2026", "Camera matrimoniale, mezza pensione", "180,00"},
                                 {"14/08/2026", "Parcheggio coperto", "12,00"},
                                 {"15/08/2026", "Camera matrimoniale, mezza pensione", "180,00"},
                                 {"15/08/2026", "Cena di Ferragosto (2 persone)", "95,00"},
                                 {"15/08/2026", "Vino della casa", "18,50"},
                                 {"16/08/2026", "Escursione in barca", "70,00"},
+                                // clang-format on
                                 {"16/08/2026", "Caffè e aperitivo al bar", "7,25"}};
     for (int i = 0; i < 7; ++i) {
         frmClienti->conto->txtData[i]->setText(bill[i][0]);

@@ -62,9 +62,10 @@ TfrmAvvio::TfrmAvvio() : TAppScreen(QStringLiteral(" Lunaresca"), true)
     imgGuida = ScreenKit::picture(this, QStringLiteral("imgGuida"), QStringLiteral("guida"), QString(), 40);
     imgCrediti = ScreenKit::picture(this, QStringLiteral("imgCrediti"), QStringLiteral("logo"), QString(), 40);
     imgEsci = ScreenKit::picture(this, QStringLiteral("imgEsci"), QStringLiteral("esci"), QString(), 40);
-    imgSito = tile(this, QStringLiteral("imgSito"), QStringLiteral("web"),
-                   QStringLiteral("  ") + Maker::webSite().mid(8), 28,
-                   QStringLiteral("QToolButton { color: white; background: #2f6f9f; font: 12pt; border-radius: 6px; padding: 6px; }"));
+    imgSito =
+        tile(this, QStringLiteral("imgSito"), QStringLiteral("web"), QStringLiteral("  ") + Maker::webSite().mid(8), 28,
+             QStringLiteral(
+                 "QToolButton { color: white; background: #2f6f9f; font: 12pt; border-radius: 6px; padding: 6px; }"));
     imgSito->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     auto *grid = new QGridLayout(this);

@@ -1,40 +1,40 @@
 #include "app/Screens.h"
 
-#include "app/Password.h"
 #include "app/Avvio.h"
 #include "app/CambiaPassword.h"
+#include "app/Guida.h"
+#include "app/Info.h"
+#include "app/Password.h"
+#include "app/Splash.h"
+#include "billing/Aggiungi_Voce.h"
+#include "billing/ExpConto.h"
+#include "billing/Modifica_Voce.h"
+#include "billing/Prodotti.h"
+#include "billing/StampaConto.h"
+#include "billing/TrovaServizi.h"
+#include "bookings/ArriviFuturi.h"
+#include "bookings/Calendario.h"
+#include "bookings/EntratiOggi.h"
+#include "bookings/ExpVisite.h"
+#include "bookings/Registro.h"
+#include "bookings/StampaVisita.h"
+#include "bookings/TrovaVisite.h"
+#include "bookings/UscitiOggi.h"
 #include "checks/Carta.h"
 #include "checks/CodFisc.h"
-#include "app/Guida.h"
 #include "checks/Iban.h"
-#include "app/Info.h"
 #include "checks/PartitaIva.h"
-#include "app/Splash.h"
-#include "guests/Clienti.h"
-#include "codes/Codici_Tipo.h"
 #include "codes/Codici_Comuni.h"
-#include "codes/Codici_Stati.h"
 #include "codes/Codici_Documenti.h"
+#include "codes/Codici_Stati.h"
+#include "codes/Codici_Tipo.h"
 #include "guests/AllegaCartella.h"
 #include "guests/Cartella.h"
-#include "guests/TrovaSegnalati.h"
+#include "guests/Clienti.h"
 #include "guests/ExpClienti.h"
 #include "guests/StampaClienti.h"
 #include "guests/TrovaClienti.h"
-#include "billing/ExpConto.h"
-#include "billing/TrovaServizi.h"
-#include "billing/StampaConto.h"
-#include "billing/Prodotti.h"
-#include "billing/Aggiungi_Voce.h"
-#include "billing/Modifica_Voce.h"
-#include "bookings/Registro.h"
-#include "bookings/EntratiOggi.h"
-#include "bookings/UscitiOggi.h"
-#include "bookings/TrovaVisite.h"
-#include "bookings/ArriviFuturi.h"
-#include "bookings/ExpVisite.h"
-#include "bookings/StampaVisita.h"
-#include "bookings/Calendario.h"
+#include "guests/TrovaSegnalati.h"
 
 #include <QList>
 #include <QPointer>
@@ -87,41 +87,76 @@ namespace Screens {
 
 void createAll()
 {
-    frmPassword = new TfrmPassword(); all().append(frmPassword);
-    frmAvvio = new TfrmAvvio(); all().append(frmAvvio);
-    frmCambiaPassword = new TfrmCambiaPassword(); all().append(frmCambiaPassword);
-    frmCarta = new TfrmCarta(); all().append(frmCarta);
-    frmCodFisc = new TfrmCodFisc(); all().append(frmCodFisc);
-    frmGuida = new TfrmGuida(); all().append(frmGuida);
-    frmIban = new TfrmIban(); all().append(frmIban);
-    frmInfo = new TfrmInfo(); all().append(frmInfo);
-    frmPartitaIva = new TfrmPartitaIva(); all().append(frmPartitaIva);
-    frmSplash = new TfrmSplash(); all().append(frmSplash);
-    frmClienti = new TfrmClienti(); all().append(frmClienti);
-    frmCodici_Tipo = new TfrmCodici_Tipo(); all().append(frmCodici_Tipo);
-    frmCodici_Comuni = new TfrmCodici_Comuni(); all().append(frmCodici_Comuni);
-    frmCodici_Stati = new TfrmCodici_Stati(); all().append(frmCodici_Stati);
-    frmCodici_Documenti = new TfrmCodici_Documenti(); all().append(frmCodici_Documenti);
-    frmAllegaCartella = new TfrmAllegaCartella(); all().append(frmAllegaCartella);
-    frmCartella = new TfrmCartella(); all().append(frmCartella);
-    frmTrovaSegnalati = new TfrmTrovaSegnalati(); all().append(frmTrovaSegnalati);
-    frmExpClienti = new TfrmExpClienti(); all().append(frmExpClienti);
-    frmStampaClienti = new TfrmStampaClienti(); all().append(frmStampaClienti);
-    frmTrovaClienti = new TfrmTrovaClienti(); all().append(frmTrovaClienti);
-    frmExpConto = new TfrmExpConto(); all().append(frmExpConto);
-    frmTrovaServizi = new TfrmTrovaServizi(); all().append(frmTrovaServizi);
-    frmStampaConto = new TfrmStampaConto(); all().append(frmStampaConto);
-    frmProdotti = new TfrmProdotti(); all().append(frmProdotti);
-    frmAggiungi_Voce = new TfrmAggiungi_Voce(); all().append(frmAggiungi_Voce);
-    frmModifica_Voce = new TfrmModifica_Voce(); all().append(frmModifica_Voce);
-    frmRegistro = new TfrmRegistro(); all().append(frmRegistro);
-    frmEntratiOggi = new TfrmEntratiOggi(); all().append(frmEntratiOggi);
-    frmUscitiOggi = new TfrmUscitiOggi(); all().append(frmUscitiOggi);
-    frmTrovaVisite = new TfrmTrovaVisite(); all().append(frmTrovaVisite);
-    frmArriviFuturi = new TfrmArriviFuturi(); all().append(frmArriviFuturi);
-    frmExpVisite = new TfrmExpVisite(); all().append(frmExpVisite);
-    frmStampaVisita = new TfrmStampaVisita(); all().append(frmStampaVisita);
-    frmCalendario = new TfrmCalendario(); all().append(frmCalendario);
+    frmPassword = new TfrmPassword();
+    all().append(frmPassword);
+    frmAvvio = new TfrmAvvio();
+    all().append(frmAvvio);
+    frmCambiaPassword = new TfrmCambiaPassword();
+    all().append(frmCambiaPassword);
+    frmCarta = new TfrmCarta();
+    all().append(frmCarta);
+    frmCodFisc = new TfrmCodFisc();
+    all().append(frmCodFisc);
+    frmGuida = new TfrmGuida();
+    all().append(frmGuida);
+    frmIban = new TfrmIban();
+    all().append(frmIban);
+    frmInfo = new TfrmInfo();
+    all().append(frmInfo);
+    frmPartitaIva = new TfrmPartitaIva();
+    all().append(frmPartitaIva);
+    frmSplash = new TfrmSplash();
+    all().append(frmSplash);
+    frmClienti = new TfrmClienti();
+    all().append(frmClienti);
+    frmCodici_Tipo = new TfrmCodici_Tipo();
+    all().append(frmCodici_Tipo);
+    frmCodici_Comuni = new TfrmCodici_Comuni();
+    all().append(frmCodici_Comuni);
+    frmCodici_Stati = new TfrmCodici_Stati();
+    all().append(frmCodici_Stati);
+    frmCodici_Documenti = new TfrmCodici_Documenti();
+    all().append(frmCodici_Documenti);
+    frmAllegaCartella = new TfrmAllegaCartella();
+    all().append(frmAllegaCartella);
+    frmCartella = new TfrmCartella();
+    all().append(frmCartella);
+    frmTrovaSegnalati = new TfrmTrovaSegnalati();
+    all().append(frmTrovaSegnalati);
+    frmExpClienti = new TfrmExpClienti();
+    all().append(frmExpClienti);
+    frmStampaClienti = new TfrmStampaClienti();
+    all().append(frmStampaClienti);
+    frmTrovaClienti = new TfrmTrovaClienti();
+    all().append(frmTrovaClienti);
+    frmExpConto = new TfrmExpConto();
+    all().append(frmExpConto);
+    frmTrovaServizi = new TfrmTrovaServizi();
+    all().append(frmTrovaServizi);
+    frmStampaConto = new TfrmStampaConto();
+    all().append(frmStampaConto);
+    frmProdotti = new TfrmProdotti();
+    all().append(frmProdotti);
+    frmAggiungi_Voce = new TfrmAggiungi_Voce();
+    all().append(frmAggiungi_Voce);
+    frmModifica_Voce = new TfrmModifica_Voce();
+    all().append(frmModifica_Voce);
+    frmRegistro = new TfrmRegistro();
+    all().append(frmRegistro);
+    frmEntratiOggi = new TfrmEntratiOggi();
+    all().append(frmEntratiOggi);
+    frmUscitiOggi = new TfrmUscitiOggi();
+    all().append(frmUscitiOggi);
+    frmTrovaVisite = new TfrmTrovaVisite();
+    all().append(frmTrovaVisite);
+    frmArriviFuturi = new TfrmArriviFuturi();
+    all().append(frmArriviFuturi);
+    frmExpVisite = new TfrmExpVisite();
+    all().append(frmExpVisite);
+    frmStampaVisita = new TfrmStampaVisita();
+    all().append(frmStampaVisita);
+    frmCalendario = new TfrmCalendario();
+    all().append(frmCalendario);
 }
 
 void destroyAll()

@@ -21,14 +21,8 @@ std::optional<QDate> parse(const QString &text)
     return d;
 }
 
-QString format(const QDate &d)
-{
-    return d.toString(QStringLiteral("dd/MM/yyyy"));
-}
+QString format(const QDate &d) { return d.toString(QStringLiteral("dd/MM/yyyy")); }
 
-QString formatTime(const QTime &t)
-{
-    return t.toString(QStringLiteral("hh:mm"));
-}
+QString formatTime(const QTime &t) { return t.toString(QStringLiteral("hh:mm")); }
 
 } // namespace Dates

@@ -49,8 +49,8 @@ RecordFile::~RecordFile() { close(); }
 
 void RecordFile::fail(const char *what) const
 {
-    throw ArchiveError(QStringLiteral("%1: %2 (%3)").arg(m_path, QLatin1String(what),
-                                                         QString::fromLocal8Bit(std::strerror(errno))));
+    throw ArchiveError(
+        QStringLiteral("%1: %2 (%3)").arg(m_path, QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 void RecordFile::open()

@@ -48,10 +48,7 @@ LineBuilder &LineBuilder::field(FieldSpec f)
     return *this;
 }
 
-void LineBuilder::fitFrom(qsizetype start, int w)
-{
-    m_out.resize(start + w, QLatin1Char(' '));
-}
+void LineBuilder::fitFrom(qsizetype start, int w) { m_out.resize(start + w, QLatin1Char(' ')); }
 
 LineBuilder &LineBuilder::padded(FieldSpec f, int w)
 {
@@ -71,10 +68,7 @@ LineBuilder &LineBuilder::name(FieldSpec surname, FieldSpec firstName, int w)
     return *this;
 }
 
-bool fieldEquals(const char *record, FieldSpec f, QByteArrayView bytes)
-{
-    return trimmedBytes(record, f) == bytes;
-}
+bool fieldEquals(const char *record, FieldSpec f, QByteArrayView bytes) { return trimmedBytes(record, f) == bytes; }
 
 void SearchFilters::add(FieldSpec field, const QString &key)
 {

@@ -42,8 +42,10 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
     txtCliente = new QLabel(QStringLiteral("Conto del cliente"), panConto);
     txtCliente->setObjectName(QStringLiteral("txtCliente"));
     txtCliente->setStyleSheet(QStringLiteral("font: bold 12pt; color: #20527a;"));
-    btnChiudiConto = ScreenKit::picture(panConto, QStringLiteral("btnChiudiConto"), QStringLiteral("chiudi"), QString(), 24);
-    cmdStampaConto = ScreenKit::picture(panConto, QStringLiteral("cmdStampaConto"), QStringLiteral("stampa"), QString(), 24);
+    btnChiudiConto =
+        ScreenKit::picture(panConto, QStringLiteral("btnChiudiConto"), QStringLiteral("chiudi"), QString(), 24);
+    cmdStampaConto =
+        ScreenKit::picture(panConto, QStringLiteral("cmdStampaConto"), QStringLiteral("stampa"), QString(), 24);
     cmdExpConto = ScreenKit::picture(panConto, QStringLiteral("cmdExpConto"), QStringLiteral("esporta"), QString(), 24);
     btnCancellaConto = new QPushButton(QStringLiteral("CANCELLA CONTO"), panConto);
     btnCancellaConto->setObjectName(QStringLiteral("btnCancellaConto"));
@@ -83,7 +85,8 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
         p->setMaxLength(10);
         p->setAlignment(Qt::AlignRight);
         p->setFixedWidth(86);
-        QToolButton *imp = ScreenKit::picture(panConto, QStringLiteral("impVoce") + two(n), QStringLiteral("importa"), QString(), 18);
+        QToolButton *imp =
+            ScreenKit::picture(panConto, QStringLiteral("impVoce") + two(n), QStringLiteral("importa"), QString(), 18);
         txtData.append(d);
         txtDesc.append(s);
         txtPrezzo.append(p);
@@ -215,9 +218,10 @@ void BillPanel::btnCancellaContoClick()
         txtPrezzo[i]->clear();
     }
     txtAcconto->clear();
-    Msg::information(QStringLiteral("Cancellazione del conto terminata.\n\r\n\r"
-                                    "Per rendere effettive le modifiche apportate alla scheda, premere il pulsante Salva."),
-                     m_card->window());
+    Msg::information(
+        QStringLiteral("Cancellazione del conto terminata.\n\r\n\r"
+                       "Per rendere effettive le modifiche apportate alla scheda, premere il pulsante Salva."),
+        m_card->window());
     txtData[0]->setFocus();
 }
 

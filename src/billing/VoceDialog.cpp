@@ -94,8 +94,8 @@ void TVoceDialog::normalisePrice()
 std::optional<QString> TVoceDialog::checkedLine()
 {
     if (Text::isBlank(txtNomeVoce->text())) {
-        Msg::warning(QStringLiteral("Attenzione: non è stato indicato alcun nome da attribuire al prodotto o servizio."),
-                     this);
+        Msg::warning(
+            QStringLiteral("Attenzione: non è stato indicato alcun nome da attribuire al prodotto o servizio."), this);
         txtNomeVoce->setFocus();
         return std::nullopt;
     }

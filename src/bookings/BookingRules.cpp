@@ -15,8 +15,10 @@ Refusal warning(const QString &text, const QString &focus) { return {Refusal::Bo
 Refusal badDate(const QString &which, const QString &date, const QString &focus)
 {
     return {Refusal::Box::Plain,
-            QStringLiteral("Attenzione: la data di ") + which + QLatin1Char(' ') + date + QStringLiteral(" non esiste.") + kBreak
-                + QStringLiteral("Per poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa."),
+            QStringLiteral("Attenzione: la data di ") + which + QLatin1Char(' ') + date + QStringLiteral(" non esiste.")
+                + kBreak
+                + QStringLiteral(
+                    "Per poter salvare la scheda è necessario indicare una data valida nel formato gg/mm/aaaa."),
             focus};
 }
 
@@ -37,8 +39,9 @@ std::optional<Refusal> checkSave(const SaveInput &in)
                                       "permanenza."),
                        QStringLiteral("txtGiorni"));
     if (Text::isBlank(in.cognome))
-        return warning(QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del cliente."),
-                       QStringLiteral("txtCognome"));
+        return warning(
+            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del cliente."),
+            QStringLiteral("txtCognome"));
     if (Text::isBlank(in.nome))
         return warning(QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del cliente."),
                        QStringLiteral("txtNome"));
@@ -51,8 +54,8 @@ std::optional<Refusal> checkSave(const SaveInput &in)
     if (*arrival > *departure)
         return Refusal{Refusal::Box::Plain,
                        QStringLiteral("Attenzione: la data di partenza (") + usc
-                           + QStringLiteral(") non può essere anteriore a quella di arrivo (") + ent + QStringLiteral(").")
-                           + kBreak
+                           + QStringLiteral(") non può essere anteriore a quella di arrivo (") + ent
+                           + QStringLiteral(").") + kBreak
                            + QStringLiteral("Per poter salvare la prenotazione è necessario indicare un intervallo di "
                                             "tempo valido."),
                        QString()};

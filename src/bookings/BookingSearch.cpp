@@ -9,6 +9,7 @@ namespace F = VisitaField;
 const std::array<Filter, 10> &filters()
 {
     static const std::array<Filter, 10> list = {{
+        // clang-format off
         {"txtDataEnt", F::DataEnt},
         {"txtDataUsc", F::DataUsc},
         {"txtCognome", F::Cognome},
@@ -19,6 +20,7 @@ const std::array<Filter, 10> &filters()
         {"txtNumDoc", F::NumDoc},
         {"txtTariffa", F::Tariffa},
         {"txtSupplementi", F::Supplementi},
+        // clang-format on
     }};
     return list;
 }

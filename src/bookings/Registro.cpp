@@ -21,8 +21,8 @@
 #include "codes/Codici_Stati.h"
 #include "codes/Codici_Tipo.h"
 #include "guests/TrovaClienti.h"
-#include "platform/Clock.h"
 #include "platform/CardFields.h"
+#include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "platform/OpenURL.h"
 #include "platform/ScreenKit.h"
@@ -103,7 +103,8 @@ TfrmRegistro::TfrmRegistro() : TAppScreen(QStringLiteral(" Lunaresca - Registro 
 
     panInfo = new QLabel(kReady, m_page);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #20527a; color: white; padding: 4px 8px; font: 10pt; }"));
+    panInfo->setStyleSheet(
+        QStringLiteral("QLabel { background: #20527a; color: white; padding: 4px 8px; font: 10pt; }"));
     m_hints = new ScreenKit::Hints(panInfo, this);
     m_frames = new ScreenKit::FocusFrames(this);
 
@@ -180,10 +181,12 @@ TfrmRegistro::TfrmRegistro() : TAppScreen(QStringLiteral(" Lunaresca - Registro 
                        QStringLiteral("Salva la scheda corrente in archivio."));
     cmdTrova = command(QStringLiteral("cmdTrova"), QStringLiteral("trova"), QStringLiteral("Trova"),
                        QStringLiteral("Trova una scheda in archivio."));
-    cmdEntratiOggi = command(QStringLiteral("cmdEntratiOggi"), QStringLiteral("entrati"), QStringLiteral("Arrivi di oggi"),
-                             QStringLiteral("Visualizza l'elenco dei clienti in arrivo oggi."));
-    cmdUscitiOggi = command(QStringLiteral("cmdUscitiOggi"), QStringLiteral("usciti"), QStringLiteral("Partenze di oggi"),
-                            QStringLiteral("Visualizza l'elenco dei clienti in partenza oggi."));
+    cmdEntratiOggi =
+        command(QStringLiteral("cmdEntratiOggi"), QStringLiteral("entrati"), QStringLiteral("Arrivi di oggi"),
+                QStringLiteral("Visualizza l'elenco dei clienti in arrivo oggi."));
+    cmdUscitiOggi =
+        command(QStringLiteral("cmdUscitiOggi"), QStringLiteral("usciti"), QStringLiteral("Partenze di oggi"),
+                QStringLiteral("Visualizza l'elenco dei clienti in partenza oggi."));
     cmdNonUsciti = command(QStringLiteral("cmdNonUsciti"), QStringLiteral("futuri"), QStringLiteral("Arrivi futuri"),
                            QStringLiteral("Visualizza l'elenco dei clienti in arrivo da domani in poi."));
     cmdStampa = command(QStringLiteral("cmdStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"),
@@ -197,26 +200,36 @@ TfrmRegistro::TfrmRegistro() : TAppScreen(QStringLiteral(" Lunaresca - Registro 
     cmdInvia = command(QStringLiteral("cmdInvia"), QStringLiteral("email"), QStringLiteral("Invia"),
                        QStringLiteral("Invia al cliente una e-mail di conferma prenotazione."));
 
-    impCliente = fieldButton(QStringLiteral("impCliente"), QStringLiteral("importa"),
-                             QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti e delle consumazioni."));
+    impCliente =
+        fieldButton(QStringLiteral("impCliente"), QStringLiteral("importa"),
+                    QStringLiteral("Importa i dati dall'archivio anagrafico dei clienti e delle consumazioni."));
     impTipo = fieldButton(QStringLiteral("impTipo"), QStringLiteral("tabella"),
                           QStringLiteral("Importa i dati dalla Tabella dei Codici nel campo Tipo di alloggiato."));
     impTipoDoc = fieldButton(QStringLiteral("impTipoDoc"), QStringLiteral("tabella"),
                              QStringLiteral("Importa i dati dalla Tabella dei Codici nel campo Tipo di documento."));
-    impStatoNasc = fieldButton(QStringLiteral("impStatoNasc"), QStringLiteral("stati"),
-                               QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Stato di nascita."));
-    impCittadinanza = fieldButton(QStringLiteral("impCittadinanza"), QStringLiteral("stati"),
-                                  QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Cittadinanza."));
-    impStatoLuogoRil = fieldButton(QStringLiteral("impStatoLuogoRil"), QStringLiteral("stati"),
-                                   QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Luogo di rilascio."));
-    impComuneNasc = fieldButton(QStringLiteral("impComuneNasc"), QStringLiteral("comuni"),
-                                QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Comune di nascita."));
-    impComuneLuogoRil = fieldButton(QStringLiteral("impComuneLuogoRil"), QStringLiteral("comuni"),
-                                    QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Luogo di rilascio."));
-    impDataEnt = fieldButton(QStringLiteral("impDataEnt"), QStringLiteral("oggi"), QStringLiteral("Inserisci la data corrente."));
-    impDataUsc = fieldButton(QStringLiteral("impDataUsc"), QStringLiteral("oggi"), QStringLiteral("Inserisci la data corrente."));
-    impOraEnt = fieldButton(QStringLiteral("impOraEnt"), QStringLiteral("ora"), QStringLiteral("Inserisci l'ora corrente."));
-    impOraUscita = fieldButton(QStringLiteral("impOraUscita"), QStringLiteral("ora"), QStringLiteral("Inserisci l'ora corrente."));
+    impStatoNasc =
+        fieldButton(QStringLiteral("impStatoNasc"), QStringLiteral("stati"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Stato di nascita."));
+    impCittadinanza =
+        fieldButton(QStringLiteral("impCittadinanza"), QStringLiteral("stati"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Cittadinanza."));
+    impStatoLuogoRil =
+        fieldButton(QStringLiteral("impStatoLuogoRil"), QStringLiteral("stati"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Luogo di rilascio."));
+    impComuneNasc =
+        fieldButton(QStringLiteral("impComuneNasc"), QStringLiteral("comuni"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Comune di nascita."));
+    impComuneLuogoRil =
+        fieldButton(QStringLiteral("impComuneLuogoRil"), QStringLiteral("comuni"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Luogo di rilascio."));
+    impDataEnt = fieldButton(QStringLiteral("impDataEnt"), QStringLiteral("oggi"),
+                             QStringLiteral("Inserisci la data corrente."));
+    impDataUsc = fieldButton(QStringLiteral("impDataUsc"), QStringLiteral("oggi"),
+                             QStringLiteral("Inserisci la data corrente."));
+    impOraEnt =
+        fieldButton(QStringLiteral("impOraEnt"), QStringLiteral("ora"), QStringLiteral("Inserisci l'ora corrente."));
+    impOraUscita =
+        fieldButton(QStringLiteral("impOraUscita"), QStringLiteral("ora"), QStringLiteral("Inserisci l'ora corrente."));
 
     buildLayout();
     wireFocusAndHints();
@@ -239,7 +252,8 @@ TfrmRegistro::TfrmRegistro() : TAppScreen(QStringLiteral(" Lunaresca - Registro 
     connect(cmdEsci, &QToolButton::clicked, this, &TfrmRegistro::cmdEsciClick);
     connect(cmdInvia, &QToolButton::clicked, this, &TfrmRegistro::cmdInviaClick);
     connect(impCliente, &QToolButton::clicked, this, &TfrmRegistro::impClienteClick);
-    for (QToolButton *b : {impTipo, impTipoDoc, impStatoNasc, impCittadinanza, impStatoLuogoRil, impComuneNasc, impComuneLuogoRil})
+    for (QToolButton *b :
+         {impTipo, impTipoDoc, impStatoNasc, impCittadinanza, impStatoLuogoRil, impComuneNasc, impComuneLuogoRil})
         connect(b, &QToolButton::clicked, this, [this, b] { openTable(b); });
     connect(impDataEnt, &QToolButton::clicked, this, [this] { txtDataEnt->setText(Dates::format(Clock::today())); });
     connect(impDataUsc, &QToolButton::clicked, this, [this] { txtDataUsc->setText(Dates::format(Clock::today())); });
@@ -296,8 +310,8 @@ void TfrmRegistro::buildLayout()
     scroll->addWidget(cmdUltimo);
     left->addLayout(scroll);
     left->addSpacing(10);
-    for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdEntratiOggi, cmdUscitiOggi, cmdNonUsciti, cmdStampa,
-                           cmdExcel}) {
+    for (QToolButton *b :
+         {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdEntratiOggi, cmdUscitiOggi, cmdNonUsciti, cmdStampa, cmdExcel}) {
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         left->addWidget(b);
     }
@@ -467,16 +481,18 @@ void TfrmRegistro::wireFocusAndHints()
 void TfrmRegistro::wireKeys()
 {
     // Enter: the dates open the picker instead, so each date ends a chain.
-    new ScreenKit::EnterChain({txtOraEnt, txtCamera, txtAdulti, txtBambini, txtGiorni, txtCellulare, txtCognome, txtNome,
-                               txtTipo, txtSesso, txtDataNasc, txtComuneNasc, txtProvNasc, txtStatoNasc, txtTipoDoc,
-                               txtNumDoc, txtLuogoRil, txtCittadinanza, txtEmail, txtDataUsc},
+    new ScreenKit::EnterChain({txtOraEnt,    txtCamera,     txtAdulti,       txtBambini,   txtGiorni,
+                               txtCellulare, txtCognome,    txtNome,         txtTipo,      txtSesso,
+                               txtDataNasc,  txtComuneNasc, txtProvNasc,     txtStatoNasc, txtTipoDoc,
+                               txtNumDoc,    txtLuogoRil,   txtCittadinanza, txtEmail,     txtDataUsc},
                               this, false);
     new ScreenKit::EnterChain({txtOraUsc, txtTariffa, txtSupplementi, txtDataEnt}, this, false);
 
-    const QList<QWidget *> tabs = {txtDataEnt, txtOraEnt, txtCamera, txtAdulti, txtBambini, txtGiorni, txtCellulare,
-                                   txtCognome, txtNome, txtTipo, txtSesso, txtDataNasc, txtComuneNasc, txtProvNasc,
-                                   txtStatoNasc, txtTipoDoc, txtNumDoc, txtLuogoRil, txtCittadinanza, txtEmail,
-                                   txtDataUsc, txtOraUsc, txtTariffa, txtSupplementi, chkDisdetta};
+    const QList<QWidget *> tabs = {txtDataEnt, txtOraEnt,    txtCamera,     txtAdulti,       txtBambini,
+                                   txtGiorni,  txtCellulare, txtCognome,    txtNome,         txtTipo,
+                                   txtSesso,   txtDataNasc,  txtComuneNasc, txtProvNasc,     txtStatoNasc,
+                                   txtTipoDoc, txtNumDoc,    txtLuogoRil,   txtCittadinanza, txtEmail,
+                                   txtDataUsc, txtOraUsc,    txtTariffa,    txtSupplementi,  chkDisdetta};
     for (int i = 1; i < tabs.size(); ++i)
         setTabOrder(tabs[i - 1], tabs[i]);
 
@@ -489,11 +505,11 @@ void TfrmRegistro::wireKeys()
     m_emptiedBy.insert(txtLuogoRil, {txtCodLuogoRil});
     m_emptiedBy.insert(txtCittadinanza, {txtCodCittadinanza});
 
-    for (QWidget *w : {static_cast<QWidget *>(txtDataEnt), static_cast<QWidget *>(txtDataUsc),
-                       static_cast<QWidget *>(txtAdulti), static_cast<QWidget *>(txtBambini),
-                       static_cast<QWidget *>(txtGiorni), static_cast<QWidget *>(txtSesso),
-                       static_cast<QWidget *>(txtSesso->lineEdit()), static_cast<QWidget *>(txtNumDoc),
-                       static_cast<QWidget *>(txtEmail)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(txtDataEnt), static_cast<QWidget *>(txtDataUsc), static_cast<QWidget *>(txtAdulti),
+          static_cast<QWidget *>(txtBambini), static_cast<QWidget *>(txtGiorni), static_cast<QWidget *>(txtSesso),
+          static_cast<QWidget *>(txtSesso->lineEdit()), static_cast<QWidget *>(txtNumDoc),
+          static_cast<QWidget *>(txtEmail)})
         w->installEventFilter(this);
     for (auto it = m_emptiedBy.cbegin(); it != m_emptiedBy.cend(); ++it)
         it.key()->installEventFilter(this);
@@ -575,7 +591,10 @@ QWidget *TfrmRegistro::control(const QString &name) const
 
 QString TfrmRegistro::controlText(const QString &name) const { return CardFields::text(control(name)); }
 
-void TfrmRegistro::setControlText(const QString &name, const QString &text) { CardFields::setText(control(name), text); }
+void TfrmRegistro::setControlText(const QString &name, const QString &text)
+{
+    CardFields::setText(control(name), text);
+}
 
 TVisita TfrmRegistro::toRecord() const
 {

@@ -36,8 +36,8 @@ public:
 
     QToolButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo, *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova,
         *cmdEntratiOggi, *cmdUscitiOggi, *cmdNonUsciti, *cmdStampa, *cmdExcel, *cmdGuida, *cmdEsci, *cmdInvia;
-    QToolButton *impCliente, *impTipo, *impTipoDoc, *impStatoNasc, *impCittadinanza, *impStatoLuogoRil,
-        *impComuneNasc, *impComuneLuogoRil, *impDataEnt, *impDataUsc, *impOraEnt, *impOraUscita;
+    QToolButton *impCliente, *impTipo, *impTipoDoc, *impStatoNasc, *impCittadinanza, *impStatoLuogoRil, *impComuneNasc,
+        *impComuneLuogoRil, *impDataEnt, *impDataUsc, *impOraEnt, *impOraUscita;
 
     // Loads booking n of Registro.pro; false (after the access message) when it cannot be read.
     bool ShowBookingAt(qint64 n);

@@ -10,10 +10,9 @@ namespace {
 
 QList<TArchiveSearch::Filter> bookingFilters()
 {
-    static const char *labels[] = {"Data arrivo:",       "Data partenza:",     "Cognome cliente:",
-                                   "Nome cliente:",      "Camera n.",          "Cellulare:",
-                                   "Comune di nascita:", "Numero documento:",  "Tariffa applicata:",
-                                   "Supplementi:"};
+    static const char *labels[] = {
+        "Data arrivo:", "Data partenza:",     "Cognome cliente:",  "Nome cliente:",      "Camera n.",
+        "Cellulare:",   "Comune di nascita:", "Numero documento:", "Tariffa applicata:", "Supplementi:"};
     QList<TArchiveSearch::Filter> out;
     int i = 0;
     for (const auto &f : BookingSearch::filters())

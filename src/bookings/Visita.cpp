@@ -9,6 +9,7 @@ namespace VisitaField {
 const std::vector<Binding> &textFields()
 {
     static const std::vector<Binding> list = {
+        // clang-format off
         {DataEnt, QStringLiteral("txtDataEnt")},
         {OraEnt, QStringLiteral("txtOraEnt")},
         {Camera, QStringLiteral("txtCamera")},
@@ -40,6 +41,7 @@ const std::vector<Binding> &textFields()
         {OraUsc, QStringLiteral("txtOraUsc")},
         {Tariffa, QStringLiteral("txtTariffa")},
         {Supplementi, QStringLiteral("txtSupplementi")},
+        // clang-format on
     };
     return list;
 }

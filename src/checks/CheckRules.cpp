@@ -90,6 +90,7 @@ struct Office {
 
 // The provincial VAT offices by the code in digits 8 to 10 of the number.
 constexpr Office Offices[] = {
+    // clang-format off
     {u"001", u"Torino"}, {u"002", u"Vercelli"}, {u"003", u"Novara"}, {u"004", u"Cuneo"},
     {u"005", u"Asti"}, {u"006", u"Alessandria"}, {u"007", u"Aosta"}, {u"008", u"Imperia"},
     {u"009", u"Savona"}, {u"010", u"Genova 1"}, {u"011", u"La Spezia"}, {u"012", u"Varese"},
@@ -116,8 +117,10 @@ constexpr Office Offices[] = {
     {u"093", u"Pordenone"}, {u"094", u"Isernia"}, {u"095", u"Oristano"}, {u"096", u"Monza (Milano 2)"},
     {u"097", u"Prato (Firenze 2)"}, {u"098", u"Brescia 2"}, {u"099", u"Chiavari (Genova 2)"},
     {u"100", u"Roma 2"}, {u"101", u"Bologna 2"}, {u"102", u"Napoli 2"},
+    // clang-format on
     // Later codes of two offices that already had one.
-    {u"120", u"Bologna 2"}, {u"121", u"Napoli 2"},
+    {u"120", u"Bologna 2"},
+    {u"121", u"Napoli 2"},
 };
 
 } // namespace
@@ -171,9 +174,10 @@ Checks::Verdict verdict(QStringView fieldText)
     if (office.isEmpty())
         // Numbers are issued under office codes newer than the table: say so rather than name nothing.
         return {Checks::Outcome::Valid,
-                head + QStringLiteral("Il codice dell'Ufficio IVA che lo ha rilasciato (%1) non corrisponde ad "
-                                      "alcun ufficio conosciuto.")
-                           .arg(code)};
+                head
+                    + QStringLiteral("Il codice dell'Ufficio IVA che lo ha rilasciato (%1) non corrisponde ad "
+                                     "alcun ufficio conosciuto.")
+                          .arg(code)};
     return {Checks::Outcome::Valid,
             head + QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di ") + office + u'.'};
 }
@@ -315,8 +319,8 @@ Checks::Verdict verdict(QStringView fieldText)
                 QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di "
                                "controllo.")};
     const QString digits = digitsOf(fieldText);
-    const QString valid = QStringLiteral("Il numero di carta di credito ") + shown + QStringLiteral(" risulta valido.")
-                          + ParagraphBreak;
+    const QString valid =
+        QStringLiteral("Il numero di carta di credito ") + shown + QStringLiteral(" risulta valido.") + ParagraphBreak;
     if (luhn(digits)) {
         const QString b = brand(fieldText);
         if (!b.isEmpty())

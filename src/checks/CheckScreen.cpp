@@ -13,8 +13,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 

@@ -20,9 +20,9 @@ public:
         QString instruction; // the line above the field
         QString fieldName;
         int typingLimit;
-        bool digitsOnly;     // keys other than digits, Backspace, Delete, Left and Right are swallowed
-        bool trimUpper;      // every typed change is trimmed and its a-z turned into A-Z
-        bool gradient;       // green gradient background
+        bool digitsOnly; // keys other than digits, Backspace, Delete, Left and Right are swallowed
+        bool trimUpper;  // every typed change is trimmed and its a-z turned into A-Z
+        bool gradient;   // green gradient background
         std::function<Checks::Verdict(QStringView)> rule;
     };
     CheckScreen(QWidget *parent, const Setup &setup);

@@ -23,7 +23,6 @@ public:
     TCodeTableScreen(QWidget *parent, Codes::Table table, const QString &caption, const QString &printTitle,
                      const QString &banner);
 
-
     void lstRecordsDblClick();
     // The key searched last in a table kind, for the whole run.
     static QString &rememberedKey(Codes::Table table);

@@ -20,6 +20,7 @@ struct Province {
 
 // The province selector's siglas in order, with the name and region shown for each.
 constexpr Province provinces[] = {
+    // clang-format off
     {u"AG", u"Agrigento (Sicilia)"},
     {u"AL", u"Alessandria (Piemonte)"},
     {u"AN", u"Ancona (Marche)"},
@@ -135,6 +136,7 @@ constexpr Province provinces[] = {
     {u"VT", u"Viterbo (Lazio)"},
     {u"VV", u"Vibo-Valentia (Calabria)"},
     {u"ZA", u"Zara (Croazia)"},
+    // clang-format on
 };
 
 QStringList readLines(const QString &resource)
@@ -268,6 +270,7 @@ std::optional<PickTarget> pickTarget(Table t, const QString &marker)
         const char *province;
     };
     static const Row rows[] = {
+        // clang-format off
         {Table::Tipo, "tipo", "txtCodTipo", "txtTipo", ""},
         {Table::Documenti, "tipodoc", "txtCodTipoDoc", "txtTipoDoc", ""},
         {Table::Stati, "statonasc", "txtCodStatoNasc", "txtStatoNasc", ""},
@@ -275,6 +278,7 @@ std::optional<PickTarget> pickTarget(Table t, const QString &marker)
         {Table::Stati, "luogoril", "txtCodLuogoRil", "txtLuogoRil", ""},
         {Table::Comuni, "comunenasc", "txtCodComuneNasc", "txtComuneNasc", "txtProvNasc"},
         {Table::Comuni, "luogoril", "txtCodLuogoRil", "txtLuogoRil", ""},
+        // clang-format on
     };
     for (const Row &r : rows)
         if (r.table == t && field == QLatin1String(r.field))

@@ -2,7 +2,8 @@
 
 TfrmCodici_Documenti::TfrmCodici_Documenti(QWidget *parent)
     : TCodeTableScreen(parent, Codes::Table::Documenti, QStringLiteral(" Tabella Codici per Tipo di documento"),
-                       QStringLiteral("Tabella Codici per Tipo di documento"), QStringLiteral("TABELLA CODICI TIPO DI DOCUMENTO"))
+                       QStringLiteral("Tabella Codici per Tipo di documento"),
+                       QStringLiteral("TABELLA CODICI TIPO DI DOCUMENTO"))
 {
     setObjectName(QStringLiteral("frmCodici_Documenti"));
 }

@@ -9,6 +9,7 @@ const std::vector<Binding> &textFields()
 {
     static const std::vector<Binding> list = [] {
         std::vector<Binding> v = {
+            // clang-format off
             {Cognome, QStringLiteral("txtCognome")},
             {Nome, QStringLiteral("txtNome")},
             {Sesso, QStringLiteral("txtSesso")},
@@ -53,6 +54,7 @@ const std::vector<Binding> &textFields()
             {Note, QStringLiteral("txtNote")},
             {Questioni, QStringLiteral("txtQuestioni")},
             {Acconto, QStringLiteral("txtAcconto")},
+            // clang-format on
         };
         for (int i = 1; i <= 30; ++i)
             v.push_back({Data(i), QStringLiteral("txtData%1").arg(i, 2, 10, QLatin1Char('0'))});

@@ -81,7 +81,8 @@ TfrmClienti::TfrmClienti() : TAppScreen(QStringLiteral(" Lunaresca - Anagrafica 
 
     panInfo = new QLabel(QStringLiteral("Pronto per salvare una nuova scheda..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel { background: #20527a; color: white; padding: 4px 8px; font: 10pt; }"));
+    panInfo->setStyleSheet(
+        QStringLiteral("QLabel { background: #20527a; color: white; padding: 4px 8px; font: 10pt; }"));
     m_hints = new ScreenKit::Hints(panInfo, this);
     m_frames = new ScreenKit::FocusFrames(this);
 
@@ -148,7 +149,8 @@ TfrmClienti::TfrmClienti() : TAppScreen(QStringLiteral(" Lunaresca - Anagrafica 
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
     lblPosizione->setMinimumWidth(80);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setStyleSheet(QStringLiteral("QLabel { background: white; border: 1px solid #7f9fbf; font: bold 12pt; padding: 2px; }"));
+    lblPosizione->setStyleSheet(
+        QStringLiteral("QLabel { background: white; border: 1px solid #7f9fbf; font: bold 12pt; padding: 2px; }"));
     btnConto = new QPushButton(QStringLiteral("CONTO CLIENTE"), this);
     btnConto->setObjectName(QStringLiteral("btnConto"));
 
@@ -183,24 +185,32 @@ TfrmClienti::TfrmClienti() : TAppScreen(QStringLiteral(" Lunaresca - Anagrafica 
 
     impTipo = fieldButton(QStringLiteral("impTipo"), QStringLiteral("tabella"),
                           QStringLiteral("Importa i dati dalla Tabella dei Codici nel campo Tipo di alloggiato."));
-    impComuneNasc = fieldButton(QStringLiteral("impComuneNasc"), QStringLiteral("comuni"),
-                                QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Comune di nascita."));
-    impStatoNasc = fieldButton(QStringLiteral("impStatoNasc"), QStringLiteral("stati"),
-                               QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Stato di nascita."));
-    impCittadinanza = fieldButton(QStringLiteral("impCittadinanza"), QStringLiteral("stati"),
-                                  QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Cittadinanza."));
+    impComuneNasc =
+        fieldButton(QStringLiteral("impComuneNasc"), QStringLiteral("comuni"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Comune di nascita."));
+    impStatoNasc =
+        fieldButton(QStringLiteral("impStatoNasc"), QStringLiteral("stati"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Stato di nascita."));
+    impCittadinanza =
+        fieldButton(QStringLiteral("impCittadinanza"), QStringLiteral("stati"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Cittadinanza."));
     impTipoDoc = fieldButton(QStringLiteral("impTipoDoc"), QStringLiteral("tabella"),
                              QStringLiteral("Importa i dati dalla Tabella dei Codici nel campo Tipo di documento."));
-    impComuneLuogoRil = fieldButton(QStringLiteral("impComuneLuogoRil"), QStringLiteral("comuni"),
-                                    QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Luogo di rilascio."));
-    impStatoLuogoRil = fieldButton(QStringLiteral("impStatoLuogoRil"), QStringLiteral("stati"),
-                                   QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Luogo di rilascio."));
-    btnCodFisc = fieldButton(QStringLiteral("btnCodFisc"), QStringLiteral("verifica"), QStringLiteral("Controlla il codice fiscale."));
-    btnIva = fieldButton(QStringLiteral("btnIva"), QStringLiteral("verifica"), QStringLiteral("Controlla il numero di partita IVA."));
+    impComuneLuogoRil =
+        fieldButton(QStringLiteral("impComuneLuogoRil"), QStringLiteral("comuni"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici dei Comuni nel campo Luogo di rilascio."));
+    impStatoLuogoRil =
+        fieldButton(QStringLiteral("impStatoLuogoRil"), QStringLiteral("stati"),
+                    QStringLiteral("Importa i dati dalla Tabella dei Codici degli Stati nel campo Luogo di rilascio."));
+    btnCodFisc = fieldButton(QStringLiteral("btnCodFisc"), QStringLiteral("verifica"),
+                             QStringLiteral("Controlla il codice fiscale."));
+    btnIva = fieldButton(QStringLiteral("btnIva"), QStringLiteral("verifica"),
+                         QStringLiteral("Controlla il numero di partita IVA."));
     btnIban = fieldButton(QStringLiteral("btnIban"), QStringLiteral("verifica"), QStringLiteral("Controlla l'IBAN."));
     btnCarta = fieldButton(QStringLiteral("btnCarta"), QStringLiteral("verifica"),
                            QStringLiteral("Controlla il numero di carta di credito."));
-    btnEmail = fieldButton(QStringLiteral("btnEmail"), QStringLiteral("email"), QStringLiteral("Invia una e-mail all'indirizzo indicato."));
+    btnEmail = fieldButton(QStringLiteral("btnEmail"), QStringLiteral("email"),
+                           QStringLiteral("Invia una e-mail all'indirizzo indicato."));
 
     buildLayout();
     conto = new BillPanel(m_page, m_hints);
@@ -231,7 +241,8 @@ TfrmClienti::TfrmClienti() : TAppScreen(QStringLiteral(" Lunaresca - Anagrafica 
     connect(btnEmail, &QToolButton::clicked, this, &TfrmClienti::btnEmailClick);
     connect(btnConto, &QPushButton::clicked, this, &TfrmClienti::btnContoClick);
     connect(icoSegnala, &QToolButton::clicked, chkSegnala, &QCheckBox::toggle);
-    for (QToolButton *b : {impTipo, impComuneNasc, impStatoNasc, impCittadinanza, impTipoDoc, impComuneLuogoRil, impStatoLuogoRil})
+    for (QToolButton *b :
+         {impTipo, impComuneNasc, impStatoNasc, impCittadinanza, impTipoDoc, impComuneLuogoRil, impStatoLuogoRil})
         connect(b, &QToolButton::clicked, this, [this, b] { openTable(b); });
 
     // Tax code, IBAN and provinces: trimmed and upper case (ASCII letters) on every change.
@@ -323,7 +334,8 @@ void TfrmClienti::buildLayout()
     r.add(QStringLiteral("Tipo di alloggiato:"), txtTipo, {impTipo});
     r.add(QStringLiteral("Data di nascita:"), txtDataNasc);
     txtProvNasc->setFixedWidth(36);
-    r.add(QStringLiteral("Comune di nascita:"), txtComuneNasc, {new QLabel(QStringLiteral("Prov.")), txtProvNasc, impComuneNasc});
+    r.add(QStringLiteral("Comune di nascita:"), txtComuneNasc,
+          {new QLabel(QStringLiteral("Prov.")), txtProvNasc, impComuneNasc});
     r.add(QStringLiteral("Stato di nascita:"), txtStatoNasc, {impStatoNasc});
     r.add(QStringLiteral("Cittadinanza:"), txtCittadinanza, {impCittadinanza});
 
@@ -406,7 +418,9 @@ void TfrmClienti::wireFocusAndHints()
         const QString base = it.key().mid(3);
         m_frames->light(w, m_frames->frameAround(w, QStringLiteral("eff") + base));
     }
-    auto fre = [this](QToolButton *b, const QString &name) { return m_frames->frameAround(b, name, QStringLiteral("#e8711a")); };
+    auto fre = [this](QToolButton *b, const QString &name) {
+        return m_frames->frameAround(b, name, QStringLiteral("#e8711a"));
+    };
     QFrame *freTipo = fre(impTipo, QStringLiteral("freTipo"));
     QFrame *freComuneNasc = fre(impComuneNasc, QStringLiteral("freComuneNasc"));
     QFrame *freStatoNasc = fre(impStatoNasc, QStringLiteral("freStatoNasc"));
@@ -423,21 +437,24 @@ void TfrmClienti::wireFocusAndHints()
     m_frames->light(txtLuogoRil, freComuneLuogoRil);
     m_frames->light(txtLuogoRil, freStatoLuogoRil);
 
-    for (QWidget *w : {static_cast<QWidget *>(txtTipo), static_cast<QWidget *>(txtComuneNasc), static_cast<QWidget *>(txtProvNasc),
-                       static_cast<QWidget *>(txtStatoNasc), static_cast<QWidget *>(txtCittadinanza), static_cast<QWidget *>(txtTipoDoc)})
+    for (QWidget *w : {static_cast<QWidget *>(txtTipo), static_cast<QWidget *>(txtComuneNasc),
+                       static_cast<QWidget *>(txtProvNasc), static_cast<QWidget *>(txtStatoNasc),
+                       static_cast<QWidget *>(txtCittadinanza), static_cast<QWidget *>(txtTipoDoc)})
         m_hints->add(w, kCodedHint);
     m_hints->add(txtLuogoRil, QStringLiteral("Servirsi dei pulsanti a lato per compilare il campo."));
-    const QString flagHint = QStringLiteral("Spunta la casella per aggiungere la scheda al riepilogo dei clienti segnalati.");
+    const QString flagHint =
+        QStringLiteral("Spunta la casella per aggiungere la scheda al riepilogo dei clienti segnalati.");
     m_hints->add(chkSegnala, flagHint);
     m_hints->add(icoSegnala, flagHint);
     m_hints->add(btnConto, QStringLiteral("Apri o chiudi la schermata del conto del cliente."));
 
-    const QList<QWidget *> chain = {txtCognome, txtNome, txtSesso, txtCodFisc, txtTipo, txtDataNasc, txtComuneNasc,
-                                    txtProvNasc, txtStatoNasc, txtCittadinanza, txtVia, txtCap, txtComuneRes, txtProvRes,
-                                    txtIva, txtTipoDoc, txtNumDoc, txtLuogoRil, txtDataRil, txtDataSca, txtTelCasa,
-                                    txtTelUff, txtCellulare, txtFax, txtEmail, txtCarta, txtScadeCarta, txtIban,
-                                    txtIntestatario, txtTariffa, txtTipologia, txtFormula, txtSupplementi, txtServizi,
-                                    txtNote, txtQuestioni};
+    const QList<QWidget *> chain = {
+        txtCognome,    txtNome,     txtSesso,       txtCodFisc,      txtTipo,         txtDataNasc,
+        txtComuneNasc, txtProvNasc, txtStatoNasc,   txtCittadinanza, txtVia,          txtCap,
+        txtComuneRes,  txtProvRes,  txtIva,         txtTipoDoc,      txtNumDoc,       txtLuogoRil,
+        txtDataRil,    txtDataSca,  txtTelCasa,     txtTelUff,       txtCellulare,    txtFax,
+        txtEmail,      txtCarta,    txtScadeCarta,  txtIban,         txtIntestatario, txtTariffa,
+        txtTipologia,  txtFormula,  txtSupplementi, txtServizi,      txtNote,         txtQuestioni};
     new ScreenKit::EnterChain(chain, this);
     new ScreenKit::EnterChain(conto->enterChain(), this);
     QWidget *prev = nullptr;
@@ -542,12 +559,14 @@ void TfrmClienti::cmdNuovoClick() { Reset(); }
 void TfrmClienti::cmdSalvaClick()
 {
     if (Text::isBlank(txtCognome->text())) {
-        Msg::warning(QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del cliente."), this);
+        Msg::warning(QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del cliente."),
+                     this);
         txtCognome->setFocus();
         return;
     }
     if (Text::isBlank(txtNome->text())) {
-        Msg::warning(QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del cliente."), this);
+        Msg::warning(QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del cliente."),
+                     this);
         txtNome->setFocus();
         return;
     }
@@ -644,9 +663,10 @@ void TfrmClienti::cmdCartellaClick()
 {
     const QString pos = Text::trimmed(lblPosizione->text());
     if (pos.isEmpty()) {
-        Msg::warning(QStringLiteral("Attenzione: l'abbinamento di una cartella ad un cliente può avvenire soltanto dopo "
-                                    "che la scheda è stata inserita in archivio."),
-                     this);
+        Msg::warning(
+            QStringLiteral("Attenzione: l'abbinamento di una cartella ad un cliente può avvenire soltanto dopo "
+                           "che la scheda è stata inserita in archivio."),
+            this);
         return;
     }
     openModal<TfrmCartella>(this, pos);

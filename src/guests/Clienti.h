@@ -25,11 +25,10 @@ public:
     TfrmClienti();
 
     // Personal data, residence, document, contacts, payment, stay.
-    QLineEdit *txtCognome, *txtNome, *txtCodFisc, *txtTipo, *txtDataNasc, *txtComuneNasc, *txtProvNasc,
-        *txtStatoNasc, *txtCittadinanza, *txtVia, *txtCap, *txtComuneRes, *txtProvRes, *txtIva, *txtTipoDoc,
-        *txtNumDoc, *txtLuogoRil, *txtDataRil, *txtDataSca, *txtTelCasa, *txtTelUff, *txtCellulare, *txtFax,
-        *txtEmail, *txtCarta, *txtScadeCarta, *txtIban, *txtIntestatario, *txtTariffa, *txtSupplementi,
-        *txtServizi, *txtNote, *txtQuestioni;
+    QLineEdit *txtCognome, *txtNome, *txtCodFisc, *txtTipo, *txtDataNasc, *txtComuneNasc, *txtProvNasc, *txtStatoNasc,
+        *txtCittadinanza, *txtVia, *txtCap, *txtComuneRes, *txtProvRes, *txtIva, *txtTipoDoc, *txtNumDoc, *txtLuogoRil,
+        *txtDataRil, *txtDataSca, *txtTelCasa, *txtTelUff, *txtCellulare, *txtFax, *txtEmail, *txtCarta, *txtScadeCarta,
+        *txtIban, *txtIntestatario, *txtTariffa, *txtSupplementi, *txtServizi, *txtNote, *txtQuestioni;
     QComboBox *txtSesso, *txtTipologia, *txtFormula;
     // Hidden codes of the coded fields, filled by the code tables.
     QLabel *txtCodSesso, *txtCodTipo, *txtCodComuneNasc, *txtCodStatoNasc, *txtCodCittadinanza, *txtCodTipoDoc,

@@ -10,6 +10,7 @@ namespace F = ClienteField;
 const std::array<Filter, 10> &filters()
 {
     static const std::array<Filter, 10> list = {{
+        // clang-format off
         {"txtCognome", F::Cognome},
         {"txtNome", F::Nome},
         {"txtCodFisc", F::CodFisc},
@@ -20,6 +21,7 @@ const std::array<Filter, 10> &filters()
         {"txtSupplementi", F::Supplementi},
         {"txtQuestioni", F::Questioni},
         {"txtNote", F::Note},
+        // clang-format on
     }};
     return list;
 }
@@ -49,8 +51,7 @@ QString flaggedLine(const char *record)
 
 RecordList::Source searchSource(const RecordList::SearchFilters &filters)
 {
-    return {clientiPath(), TCliente::Size, [filters](const char *rec) { return filters.selects(rec); },
-            &searchLine};
+    return {clientiPath(), TCliente::Size, [filters](const char *rec) { return filters.selects(rec); }, &searchLine};
 }
 
 RecordList::Source flaggedSource()
@@ -63,6 +64,7 @@ RecordList::Source flaggedSource()
 const std::array<ImportField, 23> &bookingImport()
 {
     static const std::array<ImportField, 23> list = {{
+        // clang-format off
         {F::Cognome, "txtCognome"},
         {F::Nome, "txtNome"},
         {F::Sesso, "txtSesso"},
@@ -86,6 +88,7 @@ const std::array<ImportField, 23> &bookingImport()
         {F::Email, "txtEmail"},
         {F::Tariffa, "txtTariffa"},
         {F::Supplementi, "txtSupplementi"},
+        // clang-format on
     }};
     return list;
 }

@@ -14,9 +14,9 @@ namespace {
 
 QList<TArchiveSearch::Filter> guestFilters()
 {
-    static const char *labels[] = {"Cognome:",     "Nome:",        "Codice fiscale:",       "Partita IVA:",
-                                   "Tipologia camera:",       "Formula:",     "Servizi richiesti:",
-                                   "Supplementi:", "Questioni in sospeso:", "Note:"};
+    static const char *labels[] = {
+        "Cognome:",           "Nome:",        "Codice fiscale:",       "Partita IVA:", "Tipologia camera:", "Formula:",
+        "Servizi richiesti:", "Supplementi:", "Questioni in sospeso:", "Note:"};
     QList<TArchiveSearch::Filter> out;
     int i = 0;
     for (const auto &f : GuestSearch::filters())

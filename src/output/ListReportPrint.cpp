@@ -8,8 +8,7 @@ void PrintListReport(const QString &title, const QStringList &lines, QWidget *pa
     ReportPrinter::print(report, parent);
 }
 
-bool SaveListReportPdf(const QString &title, const QStringList &lines, const QString &path,
-                       const QString &reportName)
+bool SaveListReportPdf(const QString &title, const QStringList &lines, const QString &path, const QString &reportName)
 {
     Report::Document report = ListReport::makeTemplate(reportName);
     ListReport::fill(report, title, lines);

@@ -21,7 +21,6 @@ public:
     // `itemWidth`: the width of the list's items in pixels; longer lines scroll.
     TArchiveList(QWidget *parent, const QString &caption, const QString &banner, int itemWidth);
 
-
     // Reads the archive and shows its lines (done once, when the screen is first shown).
     void fill();
     // Finds the selected entry's record again, lets the screen take it, and closes.

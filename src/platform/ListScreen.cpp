@@ -90,8 +90,8 @@ QVariant ListLinesModel::data(const QModelIndex &index, int role) const
     }
 }
 
-ListScreen::ListScreen(QWidget *parent, const QString &title, const QString &instruction1,
-                       const QString &instruction2, const QString &hint)
+ListScreen::ListScreen(QWidget *parent, const QString &title, const QString &instruction1, const QString &instruction2,
+                       const QString &hint)
     : QWidget(parent), m_model(new ListLinesModel(this)), m_key(&m_ownKey)
 {
     setObjectName(QStringLiteral("ListScreen"));
@@ -173,7 +173,8 @@ void ListScreen::setLines(const QStringList &lines)
 
 void ListScreen::setSortedLines(QStringList lines)
 {
-    std::stable_sort(lines.begin(), lines.end(), [](const QString &a, const QString &b) { return Text::listLess(a, b); });
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const QString &a, const QString &b) { return Text::listLess(a, b); });
     setLines(lines);
 }
 
@@ -230,8 +231,7 @@ void ListScreen::btnTrovaClick()
 
 void ListScreen::btnStampaClick()
 {
-    PrintListReport(m_printTitle, lines(), window(),
-                    m_reportName.isEmpty() ? ListReport::defaultName() : m_reportName);
+    PrintListReport(m_printTitle, lines(), window(), m_reportName.isEmpty() ? ListReport::defaultName() : m_reportName);
 }
 
 bool ListScreen::eventFilter(QObject *o, QEvent *e)

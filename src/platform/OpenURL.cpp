@@ -22,10 +22,12 @@ void TMisc::Open(const QString &target)
     if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"'))
         t = t.mid(1, t.size() - 2);
     const QUrl url = QUrl::fromUserInput(t);
-    const bool isAddress = t.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) || t.contains(QLatin1String("://"))
+    const bool isAddress = t.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)
+                           || t.contains(QLatin1String("://"))
                            || (!QFileInfo::exists(t) && url.isValid() && !url.isLocalFile());
     if (isAddress)
-        QDesktopServices::openUrl(t.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) ? QUrl(t, QUrl::TolerantMode) : url);
+        QDesktopServices::openUrl(
+            t.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive) ? QUrl(t, QUrl::TolerantMode) : url);
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(t));
 }

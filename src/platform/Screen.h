@@ -37,8 +37,7 @@ private:
 
 // Creates a fresh sub-screen owned by `owner`, lets `prepare` fill it, shows it modally
 // and destroys it when it closes.
-template <class T, class Prepare>
-void openModal(QWidget *owner, const QString &marker, Prepare &&prepare)
+template <class T, class Prepare> void openModal(QWidget *owner, const QString &marker, Prepare &&prepare)
 {
     auto *d = new T(owner);
     if (!marker.isNull())
@@ -48,8 +47,7 @@ void openModal(QWidget *owner, const QString &marker, Prepare &&prepare)
     delete d;
 }
 
-template <class T>
-void openModal(QWidget *owner, const QString &marker = QString())
+template <class T> void openModal(QWidget *owner, const QString &marker = QString())
 {
     openModal<T>(owner, marker, [](T *) {});
 }

@@ -69,9 +69,8 @@ QStringList PreparedPage::texts() const
     for (const Item &i : items)
         if (i.kind == ItemKind::Text)
             found.append(&i);
-    std::stable_sort(found.begin(), found.end(), [](const Item *a, const Item *b) {
-        return a->rect.top() < b->rect.top() - eps;
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Item *a, const Item *b) { return a->rect.top() < b->rect.top() - eps; });
     QStringList out;
     for (const Item *i : found)
         out.append(i->text);

@@ -114,8 +114,7 @@ public:
     const QList<PreparedPage> &pages() const { return m_pages; }
 
 private:
-    void placeSlice(const Band &band, double from, double to, double y, PreparedPage &page,
-                    const QDate &day) const;
+    void placeSlice(const Band &band, double from, double to, double y, PreparedPage &page, const QDate &day) const;
     double cutBefore(const Band &band, double from, double limit) const;
 
     QString m_name;

@@ -76,8 +76,8 @@ void setUp(QPrinter &printer, const Report::Document &report)
         report.orientation() == Report::Orientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
     const double m = report.margin();
     printer.setFullPage(false);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(m, m, m, m),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(m, m, m, m), QPageLayout::Millimeter));
     printer.setDocName(report.name());
     printer.setCreator(QStringLiteral("Lunaresca"));
 }

@@ -56,6 +56,7 @@ void TestCrypt::unscrambleReading_data()
     QTest::addColumn<bool>("fails");
     QTest::addColumn<QString>("text");
     const QString s = Crypt::ScrambleToHex(u"SOTTOBICCHIERE");
+    // clang-format off
     QTest::newRow("odd last digit ignored") << s + "7" << false << "SOTTOBICCHIERE";
     QTest::newRow("single digit") << "7" << false << "";
     QTest::newRow("lower-case digits") << s.toLower() << false << "SOTTOBICCHIERE";
@@ -64,6 +65,7 @@ void TestCrypt::unscrambleReading_data()
     QTest::newRow("blank inside") << s.left(4) + " " + s.mid(5) << true << "";
     QTest::newRow("sign") << "+1" << true << "";
     QTest::newRow("prefix") << "0x4B" << true << "";
+    // clang-format on
 }
 
 void TestCrypt::unscrambleReading()

@@ -180,21 +180,27 @@ void TestPassword::login_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message"); // empty: the menu opens
     const QByteArray mixed = storeHolding(QStringLiteral("Mare Blu"));
+    // clang-format off
     QTest::newRow("any case") << mixed << "mARE bLU" << "";
     QTest::newRow("ends ignored") << mixed << "   mare blu\t " << "";
     QTest::newRow("inner blank counts") << mixed << "mareblu" << Wrong;
     QTest::newRow("two inner blanks") << mixed << "mare  blu" << Wrong;
+    // clang-format on
     const QByteArray accented = storeHolding(QStringLiteral("Città"));
+    // clang-format off
     QTest::newRow("accent in the same case") << accented << QStringLiteral("CITTà") << "";
     QTest::newRow("ascii case free beside it") << accented << QStringLiteral("città") << "";
     QTest::newRow("accent in the other case") << accented << QStringLiteral("CITTÀ") << Wrong;
     QTest::newRow("missing store") << QByteArray() << "sottobicchiere" << Wrong;
     QTest::newRow("missing section") << QByteArray("[Altro]\r\nValore=4B7D\r\n") << "s" << Wrong;
     QTest::newRow("missing key") << QByteArray("[Accesso]\r\nAltro=4B7D\r\n") << "s" << Wrong;
+    // clang-format on
     const QByteArray s = Crypt::ScrambleToHex(u"S").toLatin1();
+    // clang-format off
     QTest::newRow("odd digit count, last ignored") << QByteArray("[Accesso]\r\nValore=" + s + "A\r\n") << "s" << "";
     QTest::newRow("lower-case digits") << QByteArray("[Accesso]\r\nValore=" + s.toLower() + "\r\n") << "s" << "";
     QTest::newRow("value not hexadecimal") << QByteArray("[Accesso]\r\nValore=" + s + "QZ\r\n") << "s" << ReadError;
+    // clang-format on
 }
 
 void TestPassword::login()
@@ -334,12 +340,14 @@ void TestPassword::changeRefusesWhatTheStoreCannotHold_data()
     QTest::addColumn<QString>("fresh");
     QTest::addColumn<QString>("message");
     const QString again = QStringLiteral(" E' necessario reinserire entrambi i valori.");
+    // clang-format off
     QTest::newRow("256 characters") << QString(256, u'x')
                                     << QStringLiteral("Attenzione: la nuova password non può superare i 255 caratteri.") + again;
     QTest::newRow("euro sign") << QStringLiteral("100€")
                                << QStringLiteral("Attenzione: il carattere \"€\" non può far parte della password.") + again;
     QTest::newRow("letter beyond Latin-1") << QStringLiteral("Łódź")
                                            << QStringLiteral("Attenzione: il carattere \"Ł\" non può far parte della password.") + again;
+    // clang-format on
 }
 
 void TestPassword::changeRefusesWhatTheStoreCannotHold()
@@ -364,9 +372,11 @@ void TestPassword::changeWithBadStore_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("missing store") << "missing" << OldWrong;
     QTest::newRow("value not hexadecimal") << "nothex" << ChangeError;
     QTest::newRow("a folder where the store should be") << "folder" << ChangeError;
+    // clang-format on
 }
 
 void TestPassword::changeWithBadStore()

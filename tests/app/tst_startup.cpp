@@ -8,10 +8,10 @@
 #include "support/TestSupport.h"
 
 #include <QDate>
-#include <QLocale>
-#include <QTest>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 // Start-up: the 35 screens in their order, the menu, and the switching between screens.
@@ -46,6 +46,7 @@ void TestStartup::cleanupTestCase()
 void TestStartup::screensInCreationOrder()
 {
     const QStringList captions = {
+        // clang-format off
         QString(), " Lunaresca", " Cambia password", " Controllo carta di credito", " Controllo codice fiscale",
         " Guida all'utilizzo del software", " Controllo IBAN", " Informazioni su Lunaresca", " Controllo partita IVA",
         QString(), " Lunaresca - Anagrafica clienti e consumazioni", " Tabella Codici per Tipo di alloggiato",
@@ -56,14 +57,17 @@ void TestStartup::screensInCreationOrder()
         " Lunaresca - Tariffario prodotti e servizi", " Aggiungi voce", " Modifica voce",
         " Lunaresca - Registro arrivi e partenze", " Clienti in arrivo oggi", " Clienti in partenza oggi",
         " Trova prenotazioni in archivio", " Clienti in arrivo da domani in poi",
+        // clang-format on
         " Esporta archivio visite in Microsoft Excel", " Stampa scheda corrente", " Importazione data"};
     const QStringList classes = {
+        // clang-format off
         "TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword", "TfrmCarta", "TfrmCodFisc", "TfrmGuida", "TfrmIban",
         "TfrmInfo", "TfrmPartitaIva", "TfrmSplash", "TfrmClienti", "TfrmCodici_Tipo", "TfrmCodici_Comuni",
         "TfrmCodici_Stati", "TfrmCodici_Documenti", "TfrmAllegaCartella", "TfrmCartella", "TfrmTrovaSegnalati",
         "TfrmExpClienti", "TfrmStampaClienti", "TfrmTrovaClienti", "TfrmExpConto", "TfrmTrovaServizi",
         "TfrmStampaConto", "TfrmProdotti", "TfrmAggiungi_Voce", "TfrmModifica_Voce", "TfrmRegistro",
         "TfrmEntratiOggi", "TfrmUscitiOggi", "TfrmTrovaVisite", "TfrmArriviFuturi", "TfrmExpVisite",
+        // clang-format on
         "TfrmStampaVisita", "TfrmCalendario"};
     QCOMPARE(Screens::count(), 35);
     for (int i = 0; i < 35; ++i) {

@@ -21,6 +21,7 @@ void TestIniValue::reading_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("missing");
+    // clang-format off
     QTest::newRow("plain") << QByteArray("[Accesso]\r\nValore=ABCD\r\n") << "ABCD" << false;
     QTest::newRow("names in any case, blanks round") << QByteArray(" [ accesso ] \n  VALORE =  AB CD  \n") << "AB CD" << false;
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF[Accesso]\nValore=12\n") << "12" << false;
@@ -32,6 +33,7 @@ void TestIniValue::reading_data()
     QTest::newRow("no section") << QByteArray("Valore=1\n") << "" << true;
     QTest::newRow("empty text") << QByteArray() << "" << true;
     QTest::newRow("key with a longer name") << QByteArray("[Accesso]\nValoreX=1\n") << "" << true;
+    // clang-format on
 }
 
 void TestIniValue::reading()
@@ -49,6 +51,7 @@ void TestIniValue::replacingKeepsEveryOtherByte_data()
 {
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QByteArray>("expected");
+    // clang-format off
     QTest::newRow("value among other lines, CRLF")
         << QByteArray("; installato il 1/2/2024\r\n[Setup]\r\nLingua=Italiano \xE8\r\n\r\n[Accesso]\r\nAltro=1\r\n  valore = 00FF  \r\nCoda=2\r\n")
         << QByteArray("; installato il 1/2/2024\r\n[Setup]\r\nLingua=Italiano \xE8\r\n\r\n[Accesso]\r\nAltro=1\r\nvalore=NEW\r\nCoda=2\r\n");
@@ -62,6 +65,7 @@ void TestIniValue::replacingKeepsEveryOtherByte_data()
     QTest::newRow("missing section is added")
         << QByteArray("[Altro]\nValore=1") << QByteArray("[Altro]\nValore=1\n[Accesso]\nValore=NEW\n");
     QTest::newRow("empty text") << QByteArray() << QByteArray("[Accesso]\r\nValore=NEW\r\n");
+    // clang-format on
 }
 
 void TestIniValue::replacingKeepsEveryOtherByte()

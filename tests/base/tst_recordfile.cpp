@@ -27,7 +27,10 @@ void TestRecordFile::fieldWriteRead()
     const FieldSpec f{1, 5};
     TextField::write(rec, f, QStringLiteral("  Città€ lunga  "));
     // Trimmed, Windows-1252, cut to 5 bytes, the rest of the field zeroed; neighbours untouched.
-    QCOMPARE(QByteArray(rec, 12), QByteArray("x\x05" "Citt\xE0" "xxxxxx", 12));
+    QCOMPARE(QByteArray(rec, 12), QByteArray("x\x05"
+                                             "Citt\xE0"
+                                             "xxxxxx",
+                                             12));
     QCOMPARE(TextField::read(rec, f), QStringLiteral("Città"));
     TextField::write(rec, f, QStringLiteral("   "));
     QCOMPARE(QByteArray(rec, 12), QByteArray("x\0\0\0\0\0\0xxxxx", 12));
@@ -78,7 +81,10 @@ void TestRecordFile::tornTailIsIgnoredAndOverwritten()
     f.open();
     QCOMPARE(f.count(), 2);
     int seen = 0;
-    f.scan([&](qint64, const char *) { ++seen; return true; });
+    f.scan([&](qint64, const char *) {
+        ++seen;
+        return true;
+    });
     QCOMPARE(seen, 2);
     QCOMPARE(f.append("DDDD"), 3);
     f.close();
@@ -108,7 +114,10 @@ void TestRecordFile::scanVisitsEveryRecordInOrder()
     QVERIFY(inOrder);
     QCOMPARE(expected - 1, n);
     int stopped = 0;
-    f.scan([&](qint64 pos, const char *) { ++stopped; return pos < 10; });
+    f.scan([&](qint64 pos, const char *) {
+        ++stopped;
+        return pos < 10;
+    });
     QCOMPARE(stopped, 10);
 }
 

@@ -22,6 +22,7 @@ void TestText::cp1252_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
+    // clang-format off
     QTest::newRow("ascii") << QStringLiteral("Rossi") << QByteArray("Rossi");
     QTest::newRow("euro") << QStringLiteral("€") << QByteArray("\x80");
     QTest::newRow("accented") << QStringLiteral("Sì Città") << QByteArray("S\xEC Citt\xE0");
@@ -29,6 +30,7 @@ void TestText::cp1252_data()
     QTest::newRow("outside") << QStringLiteral("Łódź") << QByteArray("?\xF3" "d?");
     QTest::newRow("emoji is one ?") << QStringLiteral("a😀b") << QByteArray("a?b");
     QTest::newRow("cjk") << QStringLiteral("東京") << QByteArray("??");
+    // clang-format on
 }
 
 void TestText::cp1252()
@@ -79,7 +81,7 @@ void TestText::folding()
 void TestText::listOrder()
 {
     QStringList names = {QStringLiteral("Esposti"), QStringLiteral("de Luca"), QStringLiteral("Danti"),
-                         QStringLiteral("Zeta"), QStringLiteral("_x"), QStringLiteral("Àlba")};
+                         QStringLiteral("Zeta"),    QStringLiteral("_x"),      QStringLiteral("Àlba")};
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return Text::listLess(a, b); });
     // Folded letters sort as lower case, so '_' (95) comes before them and 'À' (192) after.
     QCOMPARE(names, (QStringList{QStringLiteral("_x"), QStringLiteral("Danti"), QStringLiteral("de Luca"),
@@ -92,6 +94,7 @@ void TestText::dates_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDate>("date");
+    // clang-format off
     QTest::newRow("ok") << QStringLiteral("05/03/2025") << QDate(2025, 3, 5);
     QTest::newRow("leap") << QStringLiteral("29/02/2024") << QDate(2024, 2, 29);
     QTest::newRow("31 feb") << QStringLiteral("31/02/2025") << QDate();
@@ -102,6 +105,7 @@ void TestText::dates_data()
     QTest::newRow("blank inside") << QStringLiteral("01/ 1/2025") << QDate();
     QTest::newRow("month 13") << QStringLiteral("01/13/2025") << QDate();
     QTest::newRow("empty") << QString() << QDate();
+    // clang-format on
 }
 
 void TestText::dates()

@@ -19,6 +19,7 @@ void TestAmount::lineNormalisation_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("whole") << "12" << "12,00";
     QTest::newRow("one decimal") << "12,5" << "12,50";
     QTest::newRow("leading comma") << ",5" << "0,50";
@@ -53,6 +54,7 @@ void TestAmount::lineNormalisation_data()
     QTest::newRow("13 integer digits") << "1234567890123" << "1234567890123,00";
     QTest::newRow("14 integer digits are out of range") << "12345678901234" << "0,00";
     QTest::newRow("leading zeros do not count") << "000000000000000000001" << "1,00";
+    // clang-format on
 }
 
 void TestAmount::lineNormalisation()
@@ -68,6 +70,7 @@ void TestAmount::priceNormalisation_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("whole") << "5" << "5,00";
     QTest::newRow("one decimal") << "2,5" << "2,50";
     QTest::newRow("two decimals exactly") << "1,005" << "1,01";
@@ -79,6 +82,7 @@ void TestAmount::priceNormalisation_data()
     QTest::newRow("unreadable") << "5,0a" << "0,00";
     QTest::newRow("seven digits") << "1234567" << "1234567,00";
     QTest::newRow("negative") << "-1,005" << "-1,01";
+    // clang-format on
 }
 
 void TestAmount::priceNormalisation()
@@ -92,6 +96,7 @@ void TestAmount::total_data()
 {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("total");
+    // clang-format off
     QTest::newRow("no amounts") << QStringList() << "0,00";
     QTest::newRow("thirty blank lines") << QStringList(30, QString()) << "0,00";
     QTest::newRow("one decimal") << QStringList{"12,5"} << "12,50";
@@ -118,6 +123,7 @@ void TestAmount::total_data()
     QTest::newRow("period makes zero") << QStringList{"10", "2.5"} << "0,00";
     QTest::newRow("comma alone makes zero") << QStringList{"10", ","} << "0,00";
     QTest::newRow("blank lines ignored") << QStringList{"  ", "3", "\t"} << "3,00";
+    // clang-format on
 }
 
 void TestAmount::total()
@@ -132,6 +138,7 @@ void TestAmount::keys_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("passes");
+    // clang-format off
     QTest::newRow("digit") << int(Qt::Key_7) << "7" << true;
     QTest::newRow("comma") << int(Qt::Key_Comma) << "," << true;
     QTest::newRow("enter") << int(Qt::Key_Return) << "\r" << true;
@@ -151,6 +158,7 @@ void TestAmount::keys_data()
     QTest::newRow("down") << int(Qt::Key_Down) << "" << false;
     QTest::newRow("paste shortcut") << int(Qt::Key_V) << "\x16" << false;
     QTest::newRow("superscript two") << int(Qt::Key_twosuperior) << QString::fromUtf8("²") << false;
+    // clang-format on
 }
 
 void TestAmount::keys()

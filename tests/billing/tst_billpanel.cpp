@@ -112,6 +112,7 @@ void TestBillPanel::typedAmounts_data()
 {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("whole") << "12" << "12,00";
     QTest::newRow("leading comma") << ",5" << "0,50";
     QTest::newRow("four decimals") << "3,14159" << "3,1416";
@@ -120,6 +121,7 @@ void TestBillPanel::typedAmounts_data()
     QTest::newRow("minus does nothing") << "-4" << "4,00";
     QTest::newRow("two commas") << "1,2,3" << "0,00";
     QTest::newRow("ten characters at most") << "123456789012" << "1234567890";
+    // clang-format on
 }
 
 void TestBillPanel::typedAmounts()
@@ -298,9 +300,10 @@ void TestBillPanel::clearBill()
 
 void TestBillPanel::importIntoLineSeven()
 {
-    m_folder->write(QStringLiteral("Prodotti_e_Servizi.lst"),
-                    PriceList::encode({PriceList::makeLine(QStringLiteral("Colazione"), QStringLiteral("7,50")),
-                                       PriceList::makeLine(QStringLiteral("Cena in camera"), QStringLiteral("35,00"))}));
+    m_folder->write(
+        QStringLiteral("Prodotti_e_Servizi.lst"),
+        PriceList::encode({PriceList::makeLine(QStringLiteral("Colazione"), QStringLiteral("7,50")),
+                           PriceList::makeLine(QStringLiteral("Cena in camera"), QStringLiteral("35,00"))}));
     Clock::setFixed(QDateTime(QDate(2027, 1, 31), QTime(9, 5)));
     QTest::mouseClick(m_card->btnConto, Qt::LeftButton);
     fillLines();
@@ -317,7 +320,8 @@ void TestBillPanel::importIntoLineSeven()
         marker = d->memory();
         QListWidgetItem *item = d->lstRecords->item(1);
         if (item)
-            QTest::mouseClick(d->lstRecords->viewport(), Qt::LeftButton, {}, d->lstRecords->visualItemRect(item).center());
+            QTest::mouseClick(d->lstRecords->viewport(), Qt::LeftButton, {},
+                              d->lstRecords->visualItemRect(item).center());
         QTest::mouseClick(d->btnImporta, Qt::LeftButton);
         if (d->isVisible())
             d->reject();
@@ -403,7 +407,8 @@ void TestBillPanel::printAndExportSeeAFreshTotal()
             w->close();
         });
         QTest::mouseClick(b, Qt::LeftButton);
-        QCOMPARE(opened, b == m_bill->cmdStampaConto ? QStringLiteral("frmStampaConto") : QStringLiteral("frmExpConto"));
+        QCOMPARE(opened,
+                 b == m_bill->cmdStampaConto ? QStringLiteral("frmStampaConto") : QStringLiteral("frmExpConto"));
         QCOMPARE(totalSeen, QStringLiteral("12,50"));
         QCOMPARE(m_card->findChildren<TfrmStampaConto *>().size() + m_card->findChildren<TfrmExpConto *>().size(), 0);
         m_bill->txtPrezzo[2]->setText(QString());

@@ -51,7 +51,8 @@ void TestPriceList::encoding()
     const QStringList items{PriceList::makeLine(QString(50, u'A'), QStringLiteral("10,00")),
                             PriceList::makeLine(QStringLiteral("€"), QStringLiteral("2,50"))};
     const QByteArray label("    Prezzo: \x80 ");
-    const QByteArray expected = QByteArray(50, 'A') + label + "10,00\r\n" + "\x80" + QByteArray(49, ' ') + label + "2,50\r\n";
+    const QByteArray expected =
+        QByteArray(50, 'A') + label + "10,00\r\n" + "\x80" + QByteArray(49, ' ') + label + "2,50\r\n";
     QCOMPARE(PriceList::encode(items), expected);
     QCOMPARE(PriceList::encode({}), QByteArray());
     QCOMPARE(PriceList::parse(expected), items);
@@ -61,6 +62,7 @@ void TestPriceList::reading_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("items");
+    // clang-format off
     QTest::newRow("empty file") << QByteArray() << QStringList();
     QTest::newRow("no final line end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("line feeds only") << QByteArray("a\nb\n") << QStringList{"a", "b"};
@@ -70,6 +72,7 @@ void TestPriceList::reading_data()
     QTest::newRow("lines are trimmed") << QByteArray("  x  \t\r\n") << QStringList{"x"};
     QTest::newRow("one line end") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("euro byte") << QByteArray("Caff\xE8 \x80") << QStringList{QStringLiteral("Caffè €")};
+    // clang-format on
 }
 
 void TestPriceList::reading()
@@ -86,6 +89,7 @@ void TestPriceList::readingColumns_data()
     QTest::addColumn<QString>("editPrice");
     QTest::addColumn<QString>("importPrice");
     const QString label = QStringLiteral("    Prezzo: € ");
+    // clang-format off
     QTest::newRow("well formed") << Text50("Colazione") + label + "7,50" << "Colazione" << "7,50" << "7,50";
     QTest::newRow("long price") << Text50("Suite") + label + "123456789012345678" << "Suite"
                                 << "123456789012345678" << "1234567890123";
@@ -97,6 +101,7 @@ void TestPriceList::readingColumns_data()
     QTest::newRow("name of 60 characters") << QString(60, u'n') + label + "5,00" << QString(50, u'n')
                                            << "Prezzo: € 5,00" << "Prezzo: € 5,0";
     QTest::newRow("blank line") << QString() << "" << "" << "";
+    // clang-format on
 }
 
 void TestPriceList::readingColumns()

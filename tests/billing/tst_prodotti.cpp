@@ -93,10 +93,7 @@ void TestProdotti::show()
     QVERIFY(QTest::qWaitForWindowActive(m_screen));
 }
 
-void TestProdotti::leave()
-{
-    QTest::mouseClick(m_screen->cmdApplica, Qt::LeftButton);
-}
+void TestProdotti::leave() { QTest::mouseClick(m_screen->cmdApplica, Qt::LeftButton); }
 
 void TestProdotti::withDialog(QToolButton *opener, const std::function<void(QWidget *)> &fill)
 {
@@ -111,14 +108,14 @@ void TestProdotti::withDialog(QToolButton *opener, const std::function<void(QWid
 
 void TestProdotti::showingReadsTheFile()
 {
-    m_folder->write(kFile, QByteArray("  Camera doppia") + QByteArray(36, ' ') + "    Prezzo: \x80 90,00  \r\n" +
-                               "\r\nCaff\xE8\n");
+    m_folder->write(kFile, QByteArray("  Camera doppia") + QByteArray(36, ' ') + "    Prezzo: \x80 90,00  \r\n"
+                               + "\r\nCaff\xE8\n");
     QCOMPARE(m_screen->panInfo->text(), QStringLiteral("Pronto per aggiungere una nuova voce..."));
     show();
     // Whole lines are trimmed as they are read, even when that moves their columns.
-    QCOMPARE(m_screen->items(), (QStringList{QStringLiteral("Camera doppia") + QString(36, u' ') +
-                                                 QStringLiteral("    Prezzo: € 90,00"),
-                                             QString(), QStringLiteral("Caffè")}));
+    QCOMPARE(m_screen->items(),
+             (QStringList{QStringLiteral("Camera doppia") + QString(36, u' ') + QStringLiteral("    Prezzo: € 90,00"),
+                          QString(), QStringLiteral("Caffè")}));
     QCOMPARE(m_screen->lstRecords->font().pointSize(), 18);
     QVERIFY(m_screen->lstRecords->font().fixedPitch() || QFontInfo(m_screen->lstRecords->font()).fixedPitch());
 }
@@ -194,7 +191,8 @@ void TestProdotti::addNeedsAName()
     QVERIFY(nameFocused);
     QCOMPARE(m_msgs->count(), 1);
     QCOMPARE(m_msgs->lastKind(), Msg::Kind::Warning);
-    QCOMPARE(m_msgs->lastText(), QStringLiteral("Attenzione: non è stato indicato alcun nome da attribuire al prodotto o servizio."));
+    QCOMPARE(m_msgs->lastText(),
+             QStringLiteral("Attenzione: non è stato indicato alcun nome da attribuire al prodotto o servizio."));
     QCOMPARE(m_screen->items(), QStringList());
 }
 
@@ -315,8 +313,11 @@ void TestProdotti::leaveAndReopenRoundTrip()
     leave();
     QVERIFY(!m_screen->isVisible());
     const QByteArray label("    Prezzo: \x80 ");
-    QCOMPARE(m_folder->read(kFile), name50.toLatin1() + label + "10,00\r\n" + "\x80" + QByteArray(49, ' ') + label +
-                                        "0,50\r\n" + "?\xF3" "d?" + QByteArray(46, ' ') + label + "1,00\r\n");
+    QCOMPARE(m_folder->read(kFile), name50.toLatin1() + label + "10,00\r\n" + "\x80" + QByteArray(49, ' ') + label
+                                        + "0,50\r\n"
+                                        + "?\xF3"
+                                          "d?"
+                                        + QByteArray(46, ' ') + label + "1,00\r\n");
 
     // Reopening shows the file; modifying the second and deleting the first survive another round.
     show();
@@ -510,6 +511,7 @@ void TestProdotti::importMarkers_data()
 {
     QTest::addColumn<QString>("marker");
     QTest::addColumn<int>("line");
+    // clang-format off
     QTest::newRow("first") << "clienti_01" << 1;
     QTest::newRow("last") << "clienti_30" << 30;
     QTest::newRow("blanks round it") << " clienti_12 " << 12;
@@ -519,6 +521,7 @@ void TestProdotti::importMarkers_data()
     QTest::newRow("three digits") << "clienti_007" << 0;
     QTest::newRow("another card") << "registro" << 0;
     QTest::newRow("no marker") << "" << 0;
+    // clang-format on
 }
 
 void TestProdotti::importMarkers()
@@ -582,16 +585,18 @@ void TestProdotti::importTakesTheClickedItem()
 void TestProdotti::importFromAMessyFile()
 {
     const QByteArray label("    Prezzo: \x80 ");
-    m_folder->write(kFile, QByteArray("\r\n") + "Corto\r\n" +                                     // no price columns
+    m_folder->write(kFile, QByteArray("\r\n") + "Corto\r\n" +                                   // no price columns
                                QByteArray("Senza prezzo").leftJustified(50) + label + "\r\n" +  // missing price
                                QByteArray("Omaggio").leftJustified(50) + label + "gratis\r\n" + // not a number
-                               QByteArray(60, 'L') + label + "5,00\r\n" +                        // name of 60
+                               QByteArray(60, 'L') + label + "5,00\r\n" +                       // name of 60
                                QByteArray("Lungo").leftJustified(50) + label + "12345678901234567\r\n\r\n");
     TfrmClienti card;
+    // clang-format off
     const QList<QStringList> expected{{"Corto", ""},
                                       {"Senza prezzo", ""},
                                       {"Omaggio", "gratis"},
                                       {QString(50, u'L'), QStringLiteral("Prezzo: € ")},
+                                      // clang-format on
                                       {"Lungo", "1234567890"}};
     for (int i = 0; i < expected.size(); ++i) {
         TfrmTrovaServizi d(&card);

@@ -100,11 +100,13 @@ void TestConfermaEmail::fieldsAreTrimmedAndEmptyOnesLeaveTheirPlace()
 void TestConfermaEmail::reservedCharactersTravelWhole_data()
 {
     QTest::addColumn<QString>("rate");
+    // clang-format off
     QTest::newRow("ampersand") << "80 & colazione";
     QTest::newRow("hash") << "camera #4";
     QTest::newRow("question mark and equals") << "sconto? body=0";
     QTest::newRow("percent") << "100% 20%20";
     QTest::newRow("plus and euro") << "80€ + tassa";
+    // clang-format on
 }
 
 void TestConfermaEmail::reservedCharactersTravelWhole()

@@ -24,11 +24,11 @@ inline QByteArray booking(std::initializer_list<QPair<FieldSpec, QString>> field
     return r;
 }
 
-inline QByteArray guest(const QString &surname, const QString &name, const QString &arrival,
-                        const QString &departure, const QString &flag = QStringLiteral("No"))
+inline QByteArray guest(const QString &surname, const QString &name, const QString &arrival, const QString &departure,
+                        const QString &flag = QStringLiteral("No"))
 {
-    return booking({{F::Cognome, surname}, {F::Nome, name}, {F::DataEnt, arrival}, {F::DataUsc, departure},
-                    {F::Disdetta, flag}});
+    return booking(
+        {{F::Cognome, surname}, {F::Nome, name}, {F::DataEnt, arrival}, {F::DataUsc, departure}, {F::Disdetta, flag}});
 }
 
 inline QByteArray concat(const QList<QByteArray> &records)

@@ -26,8 +26,13 @@ namespace {
 QByteArray stay(const QString &surname, const QString &name, const QString &arrival, const QString &departure,
                 const QString &room = QStringLiteral("5"), const QString &flag = QStringLiteral("No"))
 {
-    return booking({{F::Cognome, surname}, {F::Nome, name}, {F::DataEnt, arrival}, {F::DataUsc, departure},
-                    {F::Camera, room}, {F::Giorni, QStringLiteral("02")}, {F::Disdetta, flag}});
+    return booking({{F::Cognome, surname},
+                    {F::Nome, name},
+                    {F::DataEnt, arrival},
+                    {F::DataUsc, departure},
+                    {F::Camera, room},
+                    {F::Giorni, QStringLiteral("02")},
+                    {F::Disdetta, flag}});
 }
 
 QStringList surnames(const ListScreen *list)
@@ -131,6 +136,7 @@ void TestListsScreens::withList(QToolButton *button, const std::function<void(TA
 void TestListsScreens::arrivalsOpenedFromTheCardLoadABooking()
 {
     m_dir->write(QStringLiteral("Registro.pro"),
+                 // clang-format off
                  concat({booking({{F::Cognome, QStringLiteral("Rossi")},
                                   {F::Nome, QStringLiteral("Mario")},
                                   {F::Cellulare, QStringLiteral("3331234567")},
@@ -141,7 +147,9 @@ void TestListsScreens::arrivalsOpenedFromTheCardLoadABooking()
                                   {F::Tariffa, QStringLiteral("80 euro")}}),
                          stay(QStringLiteral("Esposti"), QStringLiteral("Ada"), QStringLiteral("10/08/2024"), QStringLiteral("11/08/2024")),
                          stay(QStringLiteral("de Luca"), QStringLiteral("Pia"), QStringLiteral("10/08/2024"), QStringLiteral("11/08/2024")),
-                         stay(QStringLiteral("Danti"), QStringLiteral("Ugo"), QStringLiteral("10/08/2024"), QStringLiteral("11/08/2024"))}));
+                         // clang-format on
+                         stay(QStringLiteral("Danti"), QStringLiteral("Ugo"), QStringLiteral("10/08/2024"),
+                              QStringLiteral("11/08/2024"))}));
     withList(m_card->cmdEntratiOggi, [&](TArchiveList *s) {
         QCOMPARE(s->objectName(), QStringLiteral("frmEntratiOggi"));
         QCOMPARE(s->windowTitle(), QStringLiteral(" Clienti in arrivo oggi"));
@@ -172,12 +180,14 @@ void TestListsScreens::eachListShowsItsBookings_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("listed");
+    // clang-format off
     QTest::newRow("arrivals") << "cmdEntratiOggi" << "frmEntratiOggi" << " Clienti in arrivo oggi"
                               << QStringList{"Arriva Oggi"};
     QTest::newRow("departures") << "cmdUscitiOggi" << "frmUscitiOggi" << " Clienti in partenza oggi"
                                 << QStringList{"Parte Oggi"};
     QTest::newRow("future") << "cmdNonUsciti" << "frmArriviFuturi" << " Clienti in arrivo da domani in poi"
                             << QStringList{"Arriva Domani", "Dopo Guasto"};
+    // clang-format on
 }
 
 void TestListsScreens::eachListShowsItsBookings()
@@ -187,6 +197,7 @@ void TestListsScreens::eachListShowsItsBookings()
     QFETCH(QString, caption);
     QFETCH(QStringList, listed);
     m_dir->write(QStringLiteral("Registro.pro"),
+                 // clang-format off
                  concat({stay(QStringLiteral("Arriva"), QStringLiteral("Oggi"), QStringLiteral("10/08/2024"), QStringLiteral("12/08/2024")),
                          stay(QStringLiteral("Annullata"), QStringLiteral("Oggi"), QStringLiteral("10/08/2024"), QStringLiteral("10/08/2024"),
                               QStringLiteral("5"), QStringLiteral("Sì")),
@@ -196,6 +207,7 @@ void TestListsScreens::eachListShowsItsBookings()
                          stay(QStringLiteral("Data"), QStringLiteral("Guasta"), QStringLiteral("1l/08/2024"), QStringLiteral("12/08/2024")),
                          stay(QStringLiteral("Dopo"), QStringLiteral("Guasto"), QStringLiteral("01/01/2025"), QStringLiteral("03/01/2025")),
                          stay(QStringLiteral("Futura"), QStringLiteral("Annullata"), QStringLiteral("01/01/2025"), QStringLiteral("03/01/2025"),
+                              // clang-format on
                               QStringLiteral("5"), QStringLiteral("Sì"))}));
     withList(m_card->findChild<QToolButton *>(button), [&](TArchiveList *s) {
         QCOMPARE(s->objectName(), screen);
@@ -208,11 +220,14 @@ void TestListsScreens::eachListShowsItsBookings()
 void TestListsScreens::trovaWalksWrapsAndRemembers()
 {
     m_dir->write(QStringLiteral("Registro.pro"),
+                 // clang-format off
                  concat({stay(QStringLiteral("Rossi"), QStringLiteral("Ada"), QStringLiteral("10/08/2024"), QStringLiteral("11/08/2024")),
                          stay(QStringLiteral("Bianchi"), QStringLiteral("Ugo"), QStringLiteral("10/08/2024"), QStringLiteral("11/08/2024")),
                          stay(QStringLiteral("ROSSI"), QStringLiteral("Bea"), QStringLiteral("10/08/2024"), QStringLiteral("11/08/2024")),
                          booking({{F::Cognome, QStringLiteral("Verdi")}, {F::Nome, QStringLiteral("Rossella")},
-                                  {F::DataEnt, QStringLiteral("10/08/2024")}, {F::Tariffa, QStringLiteral("mezza pensione")}})}));
+                                  // clang-format on
+                                  {F::DataEnt, QStringLiteral("10/08/2024")},
+                                  {F::Tariffa, QStringLiteral("mezza pensione")}})}));
     withList(m_card->cmdEntratiOggi, [&](TArchiveList *s) {
         // Bianchi Ugo, Rossi Ada, ROSSI Bea, Verdi Rossella
         QList<int> rows;
@@ -251,12 +266,15 @@ void TestListsScreens::trovaOnAnEmptyListSaysSo()
 
 void TestListsScreens::identicalLinesLoadTheLaterBooking()
 {
-    QByteArray first = stay(QStringLiteral("Gemelli"), QStringLiteral("Uno"), QStringLiteral("11/08/2024"), QStringLiteral("12/08/2024"));
+    QByteArray first = stay(QStringLiteral("Gemelli"), QStringLiteral("Uno"), QStringLiteral("11/08/2024"),
+                            QStringLiteral("12/08/2024"));
     QByteArray second = first;
     TextField::write(first.data(), F::Email, QStringLiteral("primo@esempio.it"));
     TextField::write(second.data(), F::Email, QStringLiteral("secondo@esempio.it"));
     m_dir->write(QStringLiteral("Registro.pro"),
-                 concat({first, stay(QStringLiteral("Altro"), QStringLiteral("X"), QStringLiteral("12/08/2024"), QStringLiteral("13/08/2024")),
+                 concat({first,
+                         stay(QStringLiteral("Altro"), QStringLiteral("X"), QStringLiteral("12/08/2024"),
+                              QStringLiteral("13/08/2024")),
                          second}));
     withList(m_card->cmdNonUsciti, [&](TArchiveList *s) {
         QCOMPARE(surnames(s->list), (QStringList{"Altro X", "Gemelli Uno", "Gemelli Uno"}));
@@ -269,8 +287,8 @@ void TestListsScreens::identicalLinesLoadTheLaterBooking()
 
 void TestListsScreens::doubleClickWithoutSelectionLoadsNothing()
 {
-    m_dir->write(QStringLiteral("Registro.pro"),
-                 stay(QStringLiteral("Solo"), QStringLiteral("Uno"), QStringLiteral("10/08/2024"), QStringLiteral("12/08/2024")));
+    m_dir->write(QStringLiteral("Registro.pro"), stay(QStringLiteral("Solo"), QStringLiteral("Uno"),
+                                                      QStringLiteral("10/08/2024"), QStringLiteral("12/08/2024")));
     m_card->cmdNuovo->click();
     withList(m_card->cmdEntratiOggi, [&](TArchiveList *s) {
         QCOMPARE(s->list->count(), 1);
@@ -293,8 +311,8 @@ void TestListsScreens::unreadableRegisterIsSilent()
 
 void TestListsScreens::printsUnderTodaysTitle()
 {
-    m_dir->write(QStringLiteral("Registro.pro"),
-                 stay(QStringLiteral("Stampato"), QStringLiteral("Ugo"), QStringLiteral("10/08/2024"), QStringLiteral("12/08/2024")));
+    m_dir->write(QStringLiteral("Registro.pro"), stay(QStringLiteral("Stampato"), QStringLiteral("Ugo"),
+                                                      QStringLiteral("10/08/2024"), QStringLiteral("12/08/2024")));
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("lista.pdf"));
     PrintDialog::setHook([&](QPrinter &p) {

@@ -26,7 +26,8 @@ namespace {
 
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kAppended = QStringLiteral("La scheda corrente è stata inserita in archivio.");
-const QString kOverwritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString kOverwritten =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 
 TVisita booking(const QString &surname, const QString &arrival = QStringLiteral("10/08/2024"))
 {
@@ -158,7 +159,9 @@ void TestRegistro::saveNewCardAppendsEveryField()
     expected.set(VisitaField::CodSesso, QStringLiteral("2"));
     expected.setDisdetta(true);
     QCOMPARE(m_dir->read(QStringLiteral("Registro.pro")), bytes(expected));
-    QVERIFY(m_dir->read(QStringLiteral("Registro.pro")).contains("\x11" "Citt\xE0 di Castello"));
+    QVERIFY(m_dir->read(QStringLiteral("Registro.pro"))
+                .contains("\x11"
+                          "Citt\xE0 di Castello"));
 
     // Saved again, the same card is overwritten, not appended.
     card().txtCognome->setText(QStringLiteral("Rossini"));
@@ -215,15 +218,17 @@ void TestRegistro::refusedSaveWritesNothing()
     card().txtGiorni->clear();
     click(card().cmdSalva);
     QCOMPARE(m_msgs->lastKind(), Msg::Kind::Warning);
-    QCOMPARE(m_msgs->lastText(),
-             QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero dei giorni di permanenza."));
+    QCOMPARE(
+        m_msgs->lastText(),
+        QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il numero dei giorni di permanenza."));
     QCOMPARE(QApplication::focusWidget(), card().txtGiorni);
 
     card().txtGiorni->setText(QStringLiteral("3"));
     card().txtDataEnt->setText(QStringLiteral("31/02/2025"));
     click(card().cmdSalva);
     QCOMPARE(m_msgs->lastKind(), Msg::Kind::Plain);
-    QVERIFY(m_msgs->lastText().startsWith(QStringLiteral("Attenzione: la data di arrivo 31/02/2025 non esiste.\n\r\n\r")));
+    QVERIFY(
+        m_msgs->lastText().startsWith(QStringLiteral("Attenzione: la data di arrivo 31/02/2025 non esiste.\n\r\n\r")));
     QCOMPARE(QApplication::focusWidget(), card().txtDataEnt);
     QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("Registro.pro"))));
     QCOMPARE(card().lblPosizione->text(), QString());
@@ -358,8 +363,9 @@ void TestRegistro::duplicateThenSaveAppends()
     click(card().cmdDuplica);
     QCOMPARE(m_msgs->count(), 1);
     QCOMPARE(m_msgs->lastKind(), Msg::Kind::Information);
-    QCOMPARE(m_msgs->lastText(), QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
-                                                "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
+    QCOMPARE(m_msgs->lastText(),
+             QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente."
+                            "\n\r\n\rAl termine premere Salva per inserire la scheda in archivio."));
     for (QLineEdit *e : {card().txtDataEnt, card().txtOraEnt, card().txtDataUsc, card().txtOraUsc})
         QCOMPARE(e->text(), QString());
     QVERIFY(!card().chkDisdetta->isChecked());
@@ -469,6 +475,7 @@ void TestRegistro::pickedFieldsDropTheirCodes()
         QList<QWidget *> kept;
     };
     const QList<Case> cases = {
+        // clang-format off
         {card().txtComuneNasc, Qt::Key_Backspace, {card().txtCodComuneNasc, card().txtProvNasc}, {card().txtCodStatoNasc}},
         {card().txtProvNasc, Qt::Key_Delete, {card().txtCodComuneNasc}, {card().txtComuneNasc}},
         {card().txtTipo, Qt::Key_Delete, {card().txtCodTipo}, {card().txtCodTipoDoc}},
@@ -476,6 +483,7 @@ void TestRegistro::pickedFieldsDropTheirCodes()
         {card().txtTipoDoc, Qt::Key_Backspace, {card().txtCodTipoDoc}, {card().txtCodTipo}},
         {card().txtLuogoRil, Qt::Key_Backspace, {card().txtCodLuogoRil}, {card().txtCodComuneNasc}},
         {card().txtCittadinanza, Qt::Key_Backspace, {card().txtCodCittadinanza}, {card().txtCodLuogoRil}},
+        // clang-format on
     };
     for (const Case &c : cases) {
         for (const auto &b : VisitaField::textFields())
@@ -575,10 +583,10 @@ void TestRegistro::pickerWritesByMarker()
 void TestRegistro::enterChainAndTabOrder()
 {
     auto &c = card();
-    const QList<QWidget *> enter = {c.txtOraEnt, c.txtCamera, c.txtAdulti, c.txtBambini, c.txtGiorni, c.txtCellulare,
-                                    c.txtCognome, c.txtNome, c.txtTipo, c.txtSesso, c.txtDataNasc, c.txtComuneNasc,
-                                    c.txtProvNasc, c.txtStatoNasc, c.txtTipoDoc, c.txtNumDoc, c.txtLuogoRil,
-                                    c.txtCittadinanza, c.txtEmail, c.txtDataUsc};
+    const QList<QWidget *> enter = {c.txtOraEnt,    c.txtCamera,     c.txtAdulti,       c.txtBambini,   c.txtGiorni,
+                                    c.txtCellulare, c.txtCognome,    c.txtNome,         c.txtTipo,      c.txtSesso,
+                                    c.txtDataNasc,  c.txtComuneNasc, c.txtProvNasc,     c.txtStatoNasc, c.txtTipoDoc,
+                                    c.txtNumDoc,    c.txtLuogoRil,   c.txtCittadinanza, c.txtEmail,     c.txtDataUsc};
     enter.first()->setFocus();
     for (int i = 1; i < enter.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -622,6 +630,7 @@ void TestRegistro::hintsAndFocusMarks()
     // Before the mouse has been anywhere (showing the card may already have entered a control).
     QCOMPARE(TfrmRegistro().panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     const QList<QPair<QWidget *, QString>> hints = {
+        // clang-format off
         {card().cmdDuplica, QStringLiteral("Prepara la schermata per la registrazione di una nuova scheda duplicando i dati correnti.")},
         {card().cmdNonUsciti, QStringLiteral("Visualizza l'elenco dei clienti in arrivo da domani in poi.")},
         {card().cmdInvia, QStringLiteral("Invia al cliente una e-mail di conferma prenotazione.")},
@@ -631,6 +640,7 @@ void TestRegistro::hintsAndFocusMarks()
         {card().txtLuogoRil, QStringLiteral("Servirsi dei pulsanti a lato per compilare il campo.")},
         {card().icoDisdetta, QStringLiteral("Spunta la casella in caso di disdetta della prenotazione.")},
         {card().findChild<QWidget *>(QStringLiteral("panScheda")), QString()},
+        // clang-format on
     };
     for (const auto &[w, hint] : hints) {
         QEvent enter(QEvent::Enter);
@@ -680,8 +690,9 @@ void TestRegistro::confirmationEmail()
     QCOMPARE(url.scheme(), QStringLiteral("mailto"));
     QCOMPARE(url.path(), QStringLiteral("mario@example.it"));
     const QString body = QUrlQuery(url).queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded);
-    QVERIFY(body.startsWith(QStringLiteral("Gentile Cliente, la presente è per confermarle che la sua prenotazione "
-                                           "presso la nostra struttura ricettiva, effettuata a nome di Mario Rossi, ")));
+    QVERIFY(
+        body.startsWith(QStringLiteral("Gentile Cliente, la presente è per confermarle che la sua prenotazione "
+                                       "presso la nostra struttura ricettiva, effettuata a nome di Mario Rossi, ")));
     QVERIFY(body.contains(QStringLiteral("la seguente: 80 & colazione #1 (supplementi: ). Per")));
     QVERIFY(!QFile::exists(m_dir->file(QStringLiteral("Registro.pro"))));
 }
@@ -695,6 +706,7 @@ void TestRegistro::subScreensGetTheirMarkers()
     };
     auto &c = card();
     const QList<Case> cases = {
+        // clang-format off
         {c.cmdTrova, "TfrmTrovaVisite", QStringLiteral("registro")},
         {c.cmdEntratiOggi, "TfrmEntratiOggi", QString()},
         {c.cmdUscitiOggi, "TfrmUscitiOggi", QString()},
@@ -710,6 +722,7 @@ void TestRegistro::subScreensGetTheirMarkers()
         {c.impComuneNasc, "TfrmCodici_Comuni", QStringLiteral("registro_comunenasc")},
         {c.impComuneLuogoRil, "TfrmCodici_Comuni", QStringLiteral("registro_luogoril")},
         {c.cmdGuida, "TfrmGuida", QString()},
+        // clang-format on
     };
     for (const Case &k : cases) {
         QString screen, marker, title;

@@ -10,14 +10,17 @@ using Typed = QList<QPair<QString, QString>>;
 
 namespace {
 
-QByteArray stay(const QString &surname, const QString &name, const QString &arrival, const QString &flag = QStringLiteral("No"))
+QByteArray stay(const QString &surname, const QString &name, const QString &arrival,
+                const QString &flag = QStringLiteral("No"))
 {
+    // clang-format off
     return booking({{F::Cognome, surname},
                     {F::Nome, name},
                     {F::DataEnt, arrival},
                     {F::DataUsc, QStringLiteral("31/12/2024")},
                     {F::Giorni, QStringLiteral("03")},
                     {F::Camera, QStringLiteral("7")},
+                    // clang-format on
                     {F::Disdetta, flag}});
 }
 
@@ -64,29 +67,36 @@ private:
 void TestSearchRules::initTestCase()
 {
     m_dir.write(QStringLiteral("Registro.pro"),
+                // clang-format off
                 concat({stay(QStringLiteral("Rossi"), QStringLiteral("Mario"), QStringLiteral("10/08/2024")),
                         stay(QStringLiteral("Rossetti"), QStringLiteral("Ada"), QStringLiteral("02/07/2024")),
                         stay(QStringLiteral("De Rossi"), QStringLiteral("Lia"), QStringLiteral("20/08/2024"), QStringLiteral("Sì")),
                         stay(QStringLiteral("ROSSI"), QStringLiteral("Pia"), QStringLiteral("01/09/2024")),
                         stay(QStringLiteral("Bianchi"), QStringLiteral("Zovev Luisa"), QStringLiteral("05/08/2024")),
+                        // clang-format on
                         stay(QStringLiteral("Verdi"), QStringLiteral("Ugo"), QStringLiteral("15/08/2023"))}));
 }
 
 void TestSearchRules::resultLine()
 {
-    const QByteArray r = stay(QStringLiteral("De Rossi"), QStringLiteral("Lia"), QStringLiteral("20/08/2024"), QStringLiteral("Sì"));
-    QCOMPARE(BookingSearch::line(r.constData()),
-             QStringLiteral("De Rossi Lia                    Cel.                  Camera: 7                     Arrivo: "
-                            "20/08/2024  Partenza: 31/12/2024  Giorni: 03  Disdetta: Sì"));
+    const QByteArray r =
+        stay(QStringLiteral("De Rossi"), QStringLiteral("Lia"), QStringLiteral("20/08/2024"), QStringLiteral("Sì"));
+    QCOMPARE(
+        BookingSearch::line(r.constData()),
+        QStringLiteral("De Rossi Lia                    Cel.                  Camera: 7                     Arrivo: "
+                       "20/08/2024  Partenza: 31/12/2024  Giorni: 03  Disdetta: Sì"));
 }
 
 void TestSearchRules::filterCases_data()
 {
     QTest::addColumn<Typed>("typed");
     QTest::addColumn<QStringList>("names");
+    // clang-format off
     QTest::newRow("all empty: everything") << Typed{}
                                            << QStringList{"Bianchi Zovev Luisa", "De Rossi Lia", "Rossetti Ada",
+                                                          // clang-format on
                                                           "Rossi Mario", "ROSSI Pia", "Verdi Ugo"};
+    // clang-format off
     QTest::newRow("ross in any case, cancelled too")
         << Typed{{"txtCognome", "RoSs"}} << QStringList{"De Rossi Lia", "Rossetti Ada", "Rossi Mario", "ROSSI Pia"};
     QTest::newRow("surname and part of a date")
@@ -94,7 +104,9 @@ void TestSearchRules::filterCases_data()
     QTest::newRow("trailing blank misses the word at the end")
         << Typed{{"txtCognome", "rossi "}} << QStringList{};
     QTest::newRow("leading blank hits inside") << Typed{{"txtCognome", " rossi"}} << QStringList{"De Rossi Lia"};
+    // clang-format on
     // The blank filter counts for nothing but hits Zovev Luisa: one hit reaches N = 1.
+    // clang-format off
     QTest::newRow("blank-only filter") << Typed{{"txtCognome", "rossi"}, {"txtNome", " "}}
                                        << QStringList{"Bianchi Zovev Luisa", "De Rossi Lia", "Rossi Mario", "ROSSI Pia"};
     QTest::newRow("only blank filters: everything")
@@ -104,6 +116,7 @@ void TestSearchRules::filterCases_data()
     QTest::newRow("two filters, one field each")
         << Typed{{"txtNome", "a"}, {"txtDataUsc", "12/2024"}, {"txtCamera", "7"}}
         << QStringList{"Bianchi Zovev Luisa", "De Rossi Lia", "Rossetti Ada", "Rossi Mario", "ROSSI Pia"};
+    // clang-format on
 }
 
 void TestSearchRules::filterCases()

@@ -19,8 +19,10 @@ using namespace TestBookings;
 
 namespace {
 
-QByteArray stay(const QString &surname, const QString &name, const QString &arrival, const QString &flag = QStringLiteral("No"))
+QByteArray stay(const QString &surname, const QString &name, const QString &arrival,
+                const QString &flag = QStringLiteral("No"))
 {
+    // clang-format off
     return booking({{F::Cognome, surname},
                     {F::Nome, name},
                     {F::DataEnt, arrival},
@@ -28,6 +30,7 @@ QByteArray stay(const QString &surname, const QString &name, const QString &arri
                     {F::Giorni, QStringLiteral("04")},
                     {F::Camera, QStringLiteral("21")},
                     {F::Cellulare, QStringLiteral("3470001112")},
+                    // clang-format on
                     {F::Disdetta, flag}});
 }
 
@@ -94,10 +97,12 @@ void TestSearchScreens::init()
     m_msgs->clear();
     QDir(m_dir->path()).rmdir(QStringLiteral("Registro.pro"));
     m_dir->write(QStringLiteral("Registro.pro"),
+                 // clang-format off
                  concat({stay(QStringLiteral("Rossi"), QStringLiteral("Mario"), QStringLiteral("10/08/2024")),
                          stay(QStringLiteral("De Rossi"), QStringLiteral("Lia"), QStringLiteral("20/07/2024"), QStringLiteral("Sì")),
                          stay(QStringLiteral("Rossetti"), QStringLiteral("Ada"), QStringLiteral("02/08/2024")),
                          stay(QStringLiteral("Bianchi"), QStringLiteral("Zovev Luisa"), QStringLiteral("05/08/2024")),
+                         // clang-format on
                          stay(QStringLiteral("Verdi"), QStringLiteral("Ugo"), QStringLiteral("15/08/2023"))}));
 }
 
@@ -129,7 +134,8 @@ void TestSearchScreens::everythingWithEmptyFilters()
         QVERIFY(s->panContainer->isVisible());
         QCOMPARE(s->lblConta->text(), QStringLiteral("0"));
         QCOMPARE(s->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 5 schede."));
-        QCOMPARE(names(s->list), (QStringList{"Bianchi Zovev Luisa", "De Rossi Lia", "Rossetti Ada", "Rossi Mario", "Verdi Ugo"}));
+        QCOMPARE(names(s->list),
+                 (QStringList{"Bianchi Zovev Luisa", "De Rossi Lia", "Rossetti Ada", "Rossi Mario", "Verdi Ugo"}));
         QCOMPARE(s->focusWidget(), s->txtTrova);
         QCOMPARE(s->txtTrova->text(), QString());
         QCOMPARE(s->list->printTitle(), QStringLiteral("Riepilogo prenotazioni in archivio"));
@@ -195,9 +201,9 @@ void TestSearchScreens::filterPanelKeysAndFrames()
 {
     withSearch([&](TfrmTrovaVisite *s) {
         QVERIFY(QTest::qWaitForWindowActive(s));
-        const QList<QLineEdit *> order = {s->txtDataEnt, s->txtDataUsc, s->txtCognome, s->txtNome, s->txtCamera,
-                                          s->txtCellulare, s->txtComuneNasc, s->txtNumDoc, s->txtTariffa,
-                                          s->txtSupplementi, s->txtDataEnt};
+        const QList<QLineEdit *> order = {s->txtDataEnt, s->txtDataUsc,     s->txtCognome,    s->txtNome,
+                                          s->txtCamera,  s->txtCellulare,   s->txtComuneNasc, s->txtNumDoc,
+                                          s->txtTariffa, s->txtSupplementi, s->txtDataEnt};
         for (int i = 0; i + 1 < order.size(); ++i) {
             QCOMPARE(QApplication::focusWidget(), order[i]);
             auto *frame = s->findChild<QFrame *>(QStringLiteral("eff") + order[i]->objectName().mid(3));

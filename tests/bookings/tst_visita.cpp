@@ -14,6 +14,7 @@ struct Slot {
     int capacity;
 };
 static const Slot kLayout[] = {
+    // clang-format off
     {"txtDataEnt", 0, 10},        {"txtOraEnt", 11, 5},          {"txtCamera", 17, 20},
     {"txtAdulti", 38, 2},         {"txtBambini", 41, 2},         {"txtGiorni", 44, 2},
     {"txtCellulare", 47, 20},     {"txtCognome", 68, 50},        {"txtNome", 119, 30},
@@ -25,6 +26,7 @@ static const Slot kLayout[] = {
     {"txtCittadinanza", 446, 40}, {"txtCodCittadinanza", 487, 9}, {"txtEmail", 497, 50},
     {"txtDataUsc", 548, 10},      {"txtOraUsc", 559, 5},         {"txtTariffa", 565, 50},
     {"txtSupplementi", 616, 120},
+    // clang-format on
 };
 
 // A text that fills the field exactly and differs from every other field's.
@@ -88,7 +90,9 @@ void TestVisita::textsAreTrimmedCutAndInCp1252()
     v.set(VisitaField::Cognome, QStringLiteral(" \t Città di Castello\t "));
     v.set(VisitaField::ProvNasc, QStringLiteral("PGX"));
     v.set(VisitaField::Supplementi, QString(130, u'x'));
-    QCOMPARE(QByteArray(v.bytes.data() + 68, 18), QByteArray("\x11" "Citt\xE0 di Castello", 18));
+    QCOMPARE(QByteArray(v.bytes.data() + 68, 18), QByteArray("\x11"
+                                                             "Citt\xE0 di Castello",
+                                                             18));
     QCOMPARE(v.get(VisitaField::Cognome), QStringLiteral("Città di Castello"));
     QCOMPARE(QByteArray(v.bytes.data() + 273, 3), QByteArray("\x02PG", 3));
     QCOMPARE(v.get(VisitaField::Supplementi), QString(120, u'x'));

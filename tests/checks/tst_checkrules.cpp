@@ -9,10 +9,12 @@ namespace {
 const QString Break = QStringLiteral("\r\n\r\n");
 const QString CfValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString CfWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
-const QString CfLength = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
+const QString CfLength =
+    QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 const QString IvaLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
-const QString IvaWrong = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!") + Break
-                         + QStringLiteral("Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
+const QString IvaWrong =
+    QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!") + Break
+    + QStringLiteral("Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.");
 QString ivaValid(const QString &office)
 {
     return QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.") + Break
@@ -21,9 +23,11 @@ QString ivaValid(const QString &office)
 const QString IbanLength = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
 const QString IbanValid = QStringLiteral("L'IBAN digitato è VALIDO.");
 const QString IbanWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
-const QString CardEmpty = QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
-const QString CardWrong = QStringLiteral("Attenzione: il numero digitato risulta ERRATO!") + Break
-                          + QStringLiteral("Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
+const QString CardEmpty =
+    QStringLiteral("Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo.");
+const QString CardWrong =
+    QStringLiteral("Attenzione: il numero digitato risulta ERRATO!") + Break
+    + QStringLiteral("Non è quindi possibile fornire informazioni relative al tipo di carta di credito.");
 QString cardValid(const QString &number, const QString &brand)
 {
     return QStringLiteral("Il numero di carta di credito ") + number + QStringLiteral(" risulta valido.") + Break
@@ -62,6 +66,7 @@ void TestCheckRules::taxCode_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("valid") << "RSSMRA85T10A562S" << Outcome::Valid << CfValid;
     QTest::newRow("valid, other") << "MRTMTT25D09F205Z" << Outcome::Valid << CfValid;
     QTest::newRow("lower case is checked upper") << "rssmra85t10a562s" << Outcome::Valid << CfValid;
@@ -78,6 +83,7 @@ void TestCheckRules::taxCode_data()
     QTest::newRow("17 characters") << "RSSMRA85T10A562SX" << Outcome::Incomplete << CfLength;
     QTest::newRow("empty") << "" << Outcome::Incomplete << CfLength;
     QTest::newRow("company code, 11 digits") << "02635380963" << Outcome::Incomplete << CfLength;
+    // clang-format on
 }
 
 void TestCheckRules::taxCode()
@@ -111,7 +117,8 @@ void TestCheckRules::taxCodeTables()
         QCOMPARE(CodFiscCheck::evenValue(c), -1);
     }
     // A sign of the zero-valued range is convertible, so its code gets a check letter.
-    QCOMPARE(CodFiscCheck::checkLetter(u"RSSMRA85T10A56:"), QChar(u'A' + (CodFiscCheck::checkLetter(u"RSSMRA85T10A560").unicode() - u'A' - 1 + 26) % 26));
+    QCOMPARE(CodFiscCheck::checkLetter(u"RSSMRA85T10A56:"),
+             QChar(u'A' + (CodFiscCheck::checkLetter(u"RSSMRA85T10A560").unicode() - u'A' - 1 + 26) % 26));
     QVERIFY(CodFiscCheck::checkLetter(u"RSSMRA85T10A56/").isNull());
 }
 
@@ -120,6 +127,7 @@ void TestCheckRules::vatNumber_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("Torino") << "00488410010" << Outcome::Valid << ivaValid("Torino");
     QTest::newRow("Milano 1") << "04705810150" << Outcome::Valid << ivaValid("Milano 1");
     QTest::newRow("Roma 2") << "01114601006" << Outcome::Valid << ivaValid("Roma 2");
@@ -131,11 +139,17 @@ void TestCheckRules::vatNumber_data()
     QTest::newRow("all zeros, office 000 unknown")
         << "00000000000" << Outcome::Valid
         << QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.") + Break
-               + QStringLiteral("Il codice dell'Ufficio IVA che lo ha rilasciato (000) non corrisponde ad alcun ufficio conosciuto.");
+               // clang-format on
+               + QStringLiteral("Il codice dell'Ufficio IVA che lo ha rilasciato (000) non corrisponde ad alcun "
+                                "ufficio conosciuto.");
+    // clang-format off
     QTest::newRow("office 103 unknown")
         << "12345671031" << Outcome::Valid
         << QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.") + Break
-               + QStringLiteral("Il codice dell'Ufficio IVA che lo ha rilasciato (103) non corrisponde ad alcun ufficio conosciuto.");
+                                               // clang-format on
+                                               + QStringLiteral("Il codice dell'Ufficio IVA che lo ha rilasciato (103) "
+                                                                "non corrisponde ad alcun ufficio conosciuto.");
+    // clang-format off
     QTest::newRow("wrong check digit") << "00488410011" << Outcome::Wrong << IvaWrong;
     QTest::newRow("two digits swapped") << "00848410010" << Outcome::Wrong << IvaWrong;
     QTest::newRow("letter among 11") << "0048841001A" << Outcome::Wrong << IvaWrong;
@@ -144,6 +158,7 @@ void TestCheckRules::vatNumber_data()
     QTest::newRow("10 digits") << "0048841001" << Outcome::Incomplete << IvaLength;
     QTest::newRow("16 digits from the tax code field") << "0048841001000000" << Outcome::Incomplete << IvaLength;
     QTest::newRow("empty") << "" << Outcome::Incomplete << IvaLength;
+    // clang-format on
 }
 
 void TestCheckRules::vatNumber()
@@ -174,6 +189,7 @@ void TestCheckRules::iban_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("Italy") << "IT60X0542811101000000123456" << Outcome::Valid << IbanValid;
     QTest::newRow("Italy, other") << "IT40S0542811101000000123456" << Outcome::Valid << IbanValid;
     QTest::newRow("Italy, lower case") << "it60x0542811101000000123456" << Outcome::Valid << IbanValid;
@@ -190,6 +206,7 @@ void TestCheckRules::iban_data()
     QTest::newRow("Italy in groups of four") << "IT60 X054 2811 1010 0000 0123 456" << Outcome::Incomplete << IbanLength;
     QTest::newRow("Italy, blanks round it") << "  IT60X0542811101000000123456 " << Outcome::Valid << IbanValid;
     QTest::newRow("empty") << "" << Outcome::Incomplete << IbanLength;
+    // clang-format on
 }
 
 void TestCheckRules::iban()
@@ -211,7 +228,8 @@ void TestCheckRules::ibanPieceWiseEqualsWholeNumber()
     QCOMPARE(IbanCheck::mod97(it), slowMod97(digits));
     // Every remainder, including those whose carry has one digit, matches the digit-by-digit one.
     for (int n = 0; n < 300; ++n) {
-        const QString body = QStringLiteral("%1").arg(quint64(n) * 7919ull * 104729ull + 12345678901ull, 26, 10, QLatin1Char('0'));
+        const QString body =
+            QStringLiteral("%1").arg(quint64(n) * 7919ull * 104729ull + 12345678901ull, 26, 10, QLatin1Char('0'));
         const QString text = QStringLiteral("IT00") + body;
         QCOMPARE(IbanCheck::mod97(text), slowMod97(IbanCheck::lettersToDigits(body + QStringLiteral("IT00"))));
     }
@@ -227,6 +245,7 @@ void TestCheckRules::card_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QString>("message");
+    // clang-format off
     QTest::newRow("Visa") << "4111111111111111" << Outcome::Valid << cardValid("4111111111111111", "Visa");
     QTest::newRow("Visa, other") << "4012888888881881" << Outcome::Valid << cardValid("4012888888881881", "Visa");
     QTest::newRow("MasterCard") << "5555555555554444" << Outcome::Valid << cardValid("5555555555554444", "MasterCard");
@@ -247,10 +266,14 @@ void TestCheckRules::card_data()
     QTest::newRow("3-series outside the groups")
         << "3900000000000005" << Outcome::Valid
         << QStringLiteral("Il numero di carta di credito 3900000000000005 risulta valido.") + Break
+               // clang-format on
                + QStringLiteral("Non è possibile stabilire il tipo della carta di credito.");
+    // clang-format off
     QTest::newRow("32 outside the groups") << "3200000000000002" << Outcome::Valid
         << QStringLiteral("Il numero di carta di credito 3200000000000002 risulta valido.") + Break
+               // clang-format on
                + QStringLiteral("Non è possibile stabilire il tipo della carta di credito.");
+    // clang-format off
     QTest::newRow("3-series wrong") << "3900000000000006" << Outcome::Wrong << CardWrong;
     QTest::newRow("Luhn-valid beginning 1") << "1000000000000008" << Outcome::Wrong << CardWrong;
     QTest::newRow("Luhn-valid beginning 9") << "9000000000000001" << Outcome::Wrong << CardWrong;
@@ -258,7 +281,9 @@ void TestCheckRules::card_data()
     QTest::newRow("one digit changed") << "4111111111111121" << Outcome::Wrong << CardWrong;
     QTest::newRow("in groups with blanks") << "4111 1111 1111 1111" << Outcome::Valid << cardValid("4111 1111 1111 1111", "Visa");
     QTest::newRow("in groups with hyphens") << "5555-5555-5555-4444" << Outcome::Valid << cardValid("5555-5555-5555-4444", "MasterCard");
+    // clang-format on
     // Only the digits of the first 20 characters count: these are the 16 of a valid Visa.
+    // clang-format off
     QTest::newRow("19 digits in groups, cut at 20 characters")
         << "4111 1111 1111 1111 111" << Outcome::Valid << cardValid("4111 1111 1111 1111 111", "Visa");
     QTest::newRow("digits beyond 20 characters not looked at")
@@ -268,6 +293,7 @@ void TestCheckRules::card_data()
     QTest::newRow("letters only") << "VISA" << Outcome::Wrong << CardWrong;
     QTest::newRow("empty") << "" << Outcome::Incomplete << CardEmpty;
     QTest::newRow("blanks only") << "   " << Outcome::Incomplete << CardEmpty;
+    // clang-format on
 }
 
 void TestCheckRules::card()

@@ -101,6 +101,7 @@ void TestCheckScreens::typing_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("tax code: trimmed, upper case") << "CodFisc" << " rssmra85t10a562s " << "RSSMRA85T10A562S";
     QTest::newRow("tax code: blanks typed at the end vanish") << "CodFisc" << "rss mra" << "RSSMRA";
     QTest::newRow("tax code: 16 at most") << "CodFisc" << "RSSMRA85T10A562SXYZ" << "RSSMRA85T10A562S";
@@ -111,6 +112,7 @@ void TestCheckScreens::typing_data()
     QTest::newRow("IBAN: 27 at most") << "Iban" << "IT60X0542811101000000123456789" << "IT60X0542811101000000123456";
     QTest::newRow("card: digits only") << "Carta" << "4111 1111-1111 abc" << "411111111111";
     QTest::newRow("card: 30 at most") << "Carta" << QString(35, u'4') << QString(30, u'4');
+    // clang-format on
 }
 
 void TestCheckScreens::typing()
@@ -154,8 +156,8 @@ void TestCheckScreens::digitFieldsSwallowOtherKeys()
 
 void TestCheckScreens::enterLeadsToTheButton()
 {
-    for (const QString &screen : {QStringLiteral("CodFisc"), QStringLiteral("PartitaIva"), QStringLiteral("Iban"),
-                                 QStringLiteral("Carta")}) {
+    for (const QString &screen :
+         {QStringLiteral("CodFisc"), QStringLiteral("PartitaIva"), QStringLiteral("Iban"), QStringLiteral("Carta")}) {
         m_msgs.clear();
         auto s = make(screen);
         QVERIFY(showActive(s.get()));
@@ -197,6 +199,7 @@ void TestCheckScreens::checking_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("staysOpen");
     const int info = int(Msg::Kind::Information), warn = int(Msg::Kind::Warning);
+    // clang-format off
     QTest::newRow("tax code valid") << "CodFisc" << "RSSMRA85T10A562S" << info << "Il codice fiscale digitato è VALIDO." << false;
     QTest::newRow("tax code in lower case from the card") << "CodFisc" << "rssmra85t10a562s" << info
                                                           << "Il codice fiscale digitato è VALIDO." << false;
@@ -206,12 +209,18 @@ void TestCheckScreens::checking_data()
                                     << "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici." << true;
     QTest::newRow("VAT valid") << "PartitaIva" << "12345670967" << info
                                << QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.") + Break
-                                      + QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di Monza (Milano 2).")
+                                      // clang-format on
+                                      + QStringLiteral(
+                                          "E' stato rilasciato dall'Ufficio IVA del Comune di Monza (Milano 2).")
                                << false;
+    // clang-format off
     QTest::newRow("VAT with a letter from the card") << "PartitaIva" << "0048841001A" << warn
         << QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!") + Break
-               + QStringLiteral("Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.")
+               // clang-format on
+               + QStringLiteral(
+                   "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.")
         << false;
+    // clang-format off
     QTest::newRow("VAT of 10 digits") << "PartitaIva" << "0048841001" << warn
                                       << "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici." << true;
     QTest::newRow("IBAN valid") << "Iban" << "IT60X0542811101000000123456" << info << "L'IBAN digitato è VALIDO." << false;
@@ -220,14 +229,19 @@ void TestCheckScreens::checking_data()
                                      << "Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici." << true;
     QTest::newRow("card valid") << "Carta" << "378282246310005" << info
         << QStringLiteral("Il numero di carta di credito 378282246310005 risulta valido.") + Break
-               + QStringLiteral("La carta di credito è del tipo American Express.")
-        << false;
+                                       // clang-format on
+                                       + QStringLiteral("La carta di credito è del tipo American Express.")
+                                << false;
+    // clang-format off
     QTest::newRow("card wrong") << "Carta" << "4111111111111112" << warn
         << QStringLiteral("Attenzione: il numero digitato risulta ERRATO!") + Break
+               // clang-format on
                + QStringLiteral("Non è quindi possibile fornire informazioni relative al tipo di carta di credito.")
         << false;
+    // clang-format off
     QTest::newRow("card empty") << "Carta" << "" << warn
         << "Attenzione: immettere il numero di carta di credito prima di premere il pulsante di controllo." << true;
+    // clang-format on
 }
 
 void TestCheckScreens::checking()
@@ -270,6 +284,7 @@ void TestCheckScreens::openedFromTheGuestCard_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("staysOpen");
     const QString cfValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
+    // clang-format off
     QTest::newRow("tax code") << "btnCodFisc" << "txtCodFisc" << "rssmra85t10a562s" << "frmCodFisc" << "RSSMRA85T10A562S"
                               << cfValid << false;
     QTest::newRow("tax code empty") << "btnCodFisc" << "txtCodFisc" << "" << "frmCodFisc" << ""
@@ -277,28 +292,38 @@ void TestCheckScreens::openedFromTheGuestCard_data()
     QTest::newRow("tax code of a company goes to the VAT check")
         << "btnCodFisc" << "txtCodFisc" << "02635380963" << "frmPartitaIva" << "02635380963"
         << QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.") + Break
+               // clang-format on
                + QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di Monza (Milano 2).")
         << false;
+    // clang-format off
     QTest::newRow("16 digits arrive whole at the VAT check")
         << "btnCodFisc" << "txtCodFisc" << "0263538096312345" << "frmPartitaIva" << "0263538096312345"
         << "Attenzione: la partita IVA deve essere composta da 11 caratteri numerici." << true;
     QTest::newRow("VAT field") << "btnIva" << "txtIva" << "00488410010" << "frmPartitaIva" << "00488410010"
         << QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.") + Break
-               + QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di Torino.")
-        << false;
+                                      // clang-format on
+                                      + QStringLiteral("E' stato rilasciato dall'Ufficio IVA del Comune di Torino.")
+                               << false;
+    // clang-format off
     QTest::newRow("VAT field with letters") << "btnIva" << "txtIva" << "0048841OO1O" << "frmPartitaIva" << "0048841OO1O"
         << QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!") + Break
-               + QStringLiteral("Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.")
+               // clang-format on
+               + QStringLiteral(
+                   "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha rilasciato.")
         << false;
+    // clang-format off
     QTest::newRow("IBAN") << "btnIban" << "txtIban" << "it60x0542811101000000123456" << "frmIban"
                           << "IT60X0542811101000000123456" << "L'IBAN digitato è VALIDO." << false;
     QTest::newRow("card in groups") << "btnCarta" << "txtCarta" << "4111 1111 1111 1111" << "frmCarta" << "4111 1111 1111 1111"
         << QStringLiteral("Il numero di carta di credito 4111 1111 1111 1111 risulta valido.") + Break
-               + QStringLiteral("La carta di credito è del tipo Visa.")
-        << false;
+                                           // clang-format on
+                                           + QStringLiteral("La carta di credito è del tipo Visa.")
+                                    << false;
+    // clang-format off
     QTest::newRow("card over 30 characters arrives whole")
         << "btnCarta" << "txtCarta" << "5555 - 5555 - 5555 - 4444 - 0000" << "frmCarta" << "5555 - 5555 - 5555 - 4444 - 0000"
         << QStringLiteral("Attenzione: il numero digitato risulta ERRATO!") + Break
+               // clang-format on
                + QStringLiteral("Non è quindi possibile fornire informazioni relative al tipo di carta di credito.")
         << false;
 }

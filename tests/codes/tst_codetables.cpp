@@ -13,9 +13,11 @@ private slots:
         QTest::addColumn<int>("table");
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("longest");
+        // clang-format off
         QTest::newRow("guest types") << int(Table::Tipo) << 5 << 14;
         QTest::newRow("documents") << int(Table::Documenti) << 95 << 28;
         QTest::newRow("states") << int(Table::Stati) << 287 << 37;
+        // clang-format on
     }
     void smallTablesShape()
     {
@@ -53,6 +55,7 @@ private slots:
     void documentCodesInOrder()
     {
         const QStringList expected = {
+            // clang-format off
         "ACMIL", "ACSOT", "ACUFF", "AMMIL", "AMSOT", "AMUFF", "CCMIL", "CCSOT", "CCUFF", "CERID",
         "CFMIL", "CFSOT", "CFUFF", "CIDIP", "DESIS", "EIMIL", "EISOT", "EIUFF", "GFMIL", "GFSOT",
         "GFTRI", "GFUFF", "IDELE", "IDENT", "MAGIS", "MMMIL", "MMSOT", "MMUFF", "PARLA", "PASDI",
@@ -63,6 +66,7 @@ private slots:
         "TESIN", "TESLP", "TESMB", "TESMD", "TESMF", "TESMG", "TESMI", "TESMN", "TESMS", "TESMT",
         "TESNO", "TESOG", "TESPC", "TESPI", "TESPT", "TESUN", "TETEL", "TFERD", "TFEXD", "VIMIL",
         "VISOT", "VIUFF", "VVMIL", "VVSOT", "VVUFF",
+            // clang-format on
         };
         QStringList codes;
         for (const QString &l : Codes::lines(Table::Documenti))
@@ -73,6 +77,7 @@ private slots:
     void stateCodesInOrder()
     {
         const int tails[] = {
+            // clang-format off
         100, 201, 202, 203, 206, 209, 210, 212, 214, 215, 216, 219, 220, 221, 223, 224,
         225, 226, 227, 229, 231, 232, 233, 234, 235, 236, 239, 240, 241, 243, 244, 245,
         246, 247, 248, 249, 250, 251, 252, 253, 254, 255, 256, 257, 301, 302, 304, 305,
@@ -91,6 +96,7 @@ private slots:
         783, 784, 785, 786, 787, 788, 789, 790, 793, 794, 795, 796, 797, 798, 799, 800,
         801, 802, 803, 804, 805, 806, 808, 810, 811, 812, 813, 814, 815, 816, 817, 998,
         999, 1000, 1001, 1002,
+            // clang-format on
         };
         QStringList expected;
         for (int t : tails)
@@ -110,6 +116,7 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("description");
         const int d = int(Table::Documenti), s = int(Table::Stati);
+        // clang-format off
         QTest::newRow("ACMIL") << d << 0 << "ACMIL" << "TESS. APP.TO AG.CUSTODIA";
         QTest::newRow("CERID") << d << -1 << "CERID" << "CERTIFICATO D'IDENTITA'";
         QTest::newRow("IDELE") << d << -1 << "IDELE" << "CARTA IDENTITA' ELETTRONICA";
@@ -144,6 +151,7 @@ private slots:
         QTest::newRow("110000009") << s << 284 << "110000009" << "TURCHIA-ETNIA CURDA";
         QTest::newRow("110000010") << s << -1 << "110000010" << "JUGOSLAVIA ETNIA KOSSOVARA";
         QTest::newRow("last state") << s << 286 << "110000011" << "NAZ. BRITANNICO(OLTREMARE)-HONG KONG";
+        // clang-format on
     }
     void tellingRows()
     {
@@ -166,6 +174,7 @@ private slots:
             const char *sigla;
             int lines;
         } expected[] = {
+            // clang-format off
         {"AG", 43}, {"AL", 222}, {"AN", 53}, {"AO", 79}, {"AP", 93}, {"AQ", 117}, {"AR", 44}, {"AT", 136},
         {"AV", 128}, {"BA", 53}, {"BG", 341}, {"BI", 84}, {"BL", 71}, {"BN", 87}, {"BO", 63}, {"BR", 20},
         {"BS", 316}, {"BT", 10}, {"BZ", 234}, {"CA", 206}, {"CB", 136}, {"CE", 113}, {"CH", 106}, {"CI", 23},
@@ -181,6 +190,7 @@ private slots:
         {"TA", 29}, {"TE", 48}, {"TN", 416}, {"TO", 387}, {"TP", 25}, {"TR", 46}, {"TS", 42}, {"TV", 103},
         {"UD", 212}, {"VA", 242}, {"VB", 77}, {"VC", 196}, {"VE", 54}, {"VI", 130}, {"VR", 118}, {"VS", 28},
         {"VT", 66}, {"VV", 50}, {"ZA", 2},
+            // clang-format on
         };
         QStringList order;
         QSet<QString> codes;
@@ -216,12 +226,14 @@ private slots:
     {
         QTest::addColumn<QString>("list");
         QTest::addColumn<QString>("column");
+        // clang-format off
         QTest::newRow("FC") << "FC" << "FO";
         QTest::newRow("CI") << "CI" << "CA";
         QTest::newRow("VS") << "VS" << "CA";
         QTest::newRow("OG") << "OG" << "NU";
         QTest::newRow("PU") << "PU" << "PS";
         QTest::newRow("TO") << "TO" << "TO";
+        // clang-format on
     }
     void provinceColumn()
     {
@@ -246,6 +258,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("column");
         QTest::addColumn<QStringList>("lists");
+        // clang-format off
         QTest::newRow("TORINO") << "401001272" << "TORINO" << "TO" << QStringList{"TO"};
         QTest::newRow("CAMPIONE") << "403013040" << "CAMPIONE D'ITALIA" << "CO" << QStringList{"CO"};
         QTest::newRow("MILANO") << "403015146" << "MILANO" << "MI" << QStringList{"MI"};
@@ -257,6 +270,7 @@ private slots:
         QTest::newRow("BUDONI") << "420091014" << "BUDONI" << "NU" << QStringList{"OT", "NU"};
         QTest::newRow("FIUME") << "450500511" << "FIUME" << "FU" << QStringList{"FU"};
         QTest::newRow("ZARA") << "450502502" << "ZARA" << "ZA" << QStringList{"ZA"};
+        // clang-format on
     }
     void tellingMunicipalities()
     {
@@ -275,7 +289,8 @@ private slots:
         // Ascending code, except OT, OG and CI, which go by name.
         for (const QString &sigla : Codes::provinceSiglas()) {
             const QStringList lines = Codes::municipalityLines(sigla);
-            const bool byName = sigla == QLatin1String("OT") || sigla == QLatin1String("OG") || sigla == QLatin1String("CI");
+            const bool byName =
+                sigla == QLatin1String("OT") || sigla == QLatin1String("OG") || sigla == QLatin1String("CI");
             for (int i = 1; i < lines.size(); ++i) {
                 const QString a = byName ? lines.at(i - 1).mid(14, 38) : lines.at(i - 1).left(9);
                 const QString b = byName ? lines.at(i).mid(14, 38) : lines.at(i).left(9);
@@ -287,9 +302,12 @@ private slots:
     void provinceLabels()
     {
         QCOMPARE(Codes::provinceLabel(QString()), QStringLiteral("Nessuna provincia selezionata."));
-        QCOMPARE(Codes::provinceLabel(QStringLiteral("AG")), QStringLiteral("Provincia selezionata:  Agrigento (Sicilia)."));
-        QCOMPARE(Codes::provinceLabel(QStringLiteral("FO")), QStringLiteral("Provincia selezionata:  Forlì (Emilia-Romagna)."));
-        QCOMPARE(Codes::provinceLabel(QStringLiteral("PU")), QStringLiteral("Provincia selezionata:  Pesaro-Urbino (Marche)."));
+        QCOMPARE(Codes::provinceLabel(QStringLiteral("AG")),
+                 QStringLiteral("Provincia selezionata:  Agrigento (Sicilia)."));
+        QCOMPARE(Codes::provinceLabel(QStringLiteral("FO")),
+                 QStringLiteral("Provincia selezionata:  Forlì (Emilia-Romagna)."));
+        QCOMPARE(Codes::provinceLabel(QStringLiteral("PU")),
+                 QStringLiteral("Provincia selezionata:  Pesaro-Urbino (Marche)."));
         QCOMPARE(Codes::provinceLabel(QStringLiteral("ZA")), QStringLiteral("Provincia selezionata:  Zara (Croazia)."));
         for (const QString &sigla : Codes::provinceSiglas())
             QVERIFY(Codes::provinceName(sigla).endsWith(QLatin1Char(')')));
@@ -303,6 +321,7 @@ private slots:
         const int ti = int(Table::Tipo), d = int(Table::Documenti), s = int(Table::Stati), c = int(Table::Comuni);
         for (const char *card : {"clienti", "registro"}) {
             const QString k = QString::fromLatin1(card);
+            // clang-format off
             QTest::addRow("%s tipo", card) << ti << k + "_tipo" << QStringList{k, "txtCodTipo", "txtTipo", ""};
             QTest::addRow("%s tipodoc", card) << d << k + "_tipodoc" << QStringList{k, "txtCodTipoDoc", "txtTipoDoc", ""};
             QTest::addRow("%s statonasc", card) << s << k + "_statonasc" << QStringList{k, "txtCodStatoNasc", "txtStatoNasc", ""};
@@ -313,15 +332,20 @@ private slots:
                 << c << k + "_comunenasc" << QStringList{k, "txtCodComuneNasc", "txtComuneNasc", "txtProvNasc"};
             QTest::addRow("%s municipality luogoril", card)
                 << c << k + "_luogoril" << QStringList{k, "txtCodLuogoRil", "txtLuogoRil", ""};
+            // clang-format on
             // Markers of another table are refused.
+            // clang-format off
             QTest::addRow("%s tipo at states", card) << s << k + "_tipo" << QStringList{};
             QTest::addRow("%s comunenasc at states", card) << s << k + "_comunenasc" << QStringList{};
             QTest::addRow("%s statonasc at municipalities", card) << c << k + "_statonasc" << QStringList{};
+            // clang-format on
         }
+        // clang-format off
         QTest::newRow("blanks trimmed") << s << "  clienti_statonasc \t" << QStringList{"clienti", "txtCodStatoNasc", "txtStatoNasc", ""};
         QTest::newRow("case matters") << s << "Clienti_statonasc" << QStringList{};
         QTest::newRow("none") << ti << "" << QStringList{};
         QTest::newRow("other card") << ti << "prodotti_tipo" << QStringList{};
+        // clang-format on
     }
     void pickTargets()
     {
@@ -339,7 +363,8 @@ private slots:
         const auto tipo = Codes::splitEntry(Table::Tipo, QStringLiteral("17  -  CAPOFAMIGLIA  "));
         QCOMPARE(tipo.code, QStringLiteral("17"));
         QCOMPARE(tipo.description, QStringLiteral("CAPOFAMIGLIA"));
-        const auto comune = Codes::splitEntry(Table::Comuni, Codes::municipalityLines(QStringLiteral("AO")).filter(QStringLiteral("402007501")).first());
+        const auto comune = Codes::splitEntry(
+            Table::Comuni, Codes::municipalityLines(QStringLiteral("AO")).filter(QStringLiteral("402007501")).first());
         QCOMPARE(comune.code, QStringLiteral("402007501"));
         QCOMPARE(comune.description, QStringLiteral("CHALLANT SAINT ANSELME ET CHALLANT SAI"));
         QCOMPARE(comune.province, QStringLiteral("AO"));

@@ -1,8 +1,8 @@
+#include "bookings/Registro.h"
 #include "codes/Codici_Comuni.h"
 #include "codes/Codici_Documenti.h"
 #include "codes/Codici_Stati.h"
 #include "codes/Codici_Tipo.h"
-#include "bookings/Registro.h"
 #include "guests/Clienti.h"
 #include "platform/ListScreen.h"
 #include "platform/PrintDialog.h"
@@ -89,8 +89,8 @@ QWidget *makeBookingCard()
 {
     auto *card = new QWidget;
     card->setObjectName(QStringLiteral("frmRegistro"));
-    for (const char *name : {"txtTipo", "txtTipoDoc", "txtStatoNasc", "txtCittadinanza", "txtLuogoRil",
-                             "txtComuneNasc", "txtProvNasc"}) {
+    for (const char *name :
+         {"txtTipo", "txtTipoDoc", "txtStatoNasc", "txtCittadinanza", "txtLuogoRil", "txtComuneNasc", "txtProvNasc"}) {
         auto *e = new QLineEdit(card);
         e->setObjectName(QString::fromLatin1(name));
     }
@@ -112,8 +112,7 @@ QString textOf(QWidget *card, const QString &name)
     return QStringLiteral("<missing>");
 }
 
-template <class T>
-void pickIn(QWidget *owner, const QString &marker, const Walk &walk)
+template <class T> void pickIn(QWidget *owner, const QString &marker, const Walk &walk)
 {
     auto *table = new T(owner);
     table->setMemory(marker);
@@ -156,9 +155,11 @@ private slots:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("rows");
+        // clang-format off
         QTest::newRow("tipo") << "Tipo" << " Tabella Codici per Tipo di alloggiato" << 5;
         QTest::newRow("documenti") << "Documenti" << " Tabella Codici per Tipo di documento" << 95;
         QTest::newRow("stati") << "Stati" << " Tabella Codici per Stato" << 287;
+        // clang-format on
     }
     void tablesLayout()
     {
@@ -245,7 +246,9 @@ private slots:
         QTest::addColumn<QString>("sigla");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("screen");
-        QTest::addColumn<QStringList>("written"); // field=value
+        // "written" holds field=value pairs.
+        QTest::addColumn<QStringList>("written");
+        // clang-format off
         QTest::newRow("tipo") << "impTipo" << "" << "capofam" << "frmCodici_Tipo"
                               << QStringList{"txtCodTipo=17", "txtTipo=CAPOFAMIGLIA"};
         QTest::newRow("tipodoc") << "impTipoDoc" << "" << "carta di identita'" << "frmCodici_Documenti"
@@ -262,11 +265,14 @@ private slots:
                                      << QStringList{"txtCodComuneNasc=411041044", "txtComuneNasc=PESARO", "txtProvNasc=PS"};
         QTest::newRow("longest name") << "impComuneNasc" << "AO" << "challant saint anselme" << "frmCodici_Comuni"
                                       << QStringList{"txtCodComuneNasc=402007501",
+                                                     // clang-format on
                                                      "txtComuneNasc=CHALLANT SAINT ANSELME ET CHALLANT SAI",
                                                      "txtProvNasc=AO"};
+        // clang-format off
         QTest::newRow("municipality luogoril keeps the province")
             << "impComuneLuogoRil" << "RM" << "412058091" << "frmCodici_Comuni"
             << QStringList{"txtCodLuogoRil=412058091", "txtLuogoRil=ROMA", "txtProvNasc=XX"};
+        // clang-format on
     }
     void picksIntoTheGuestCard()
     {
@@ -306,6 +312,7 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QStringList>("written");
+        // clang-format off
         QTest::newRow("tipo") << "impTipo" << "" << "membro" << "frmCodici_Tipo"
                               << QStringList{"txtCodTipo=20", "txtTipo=MEMBRO GRUPPO"};
         QTest::newRow("tipodoc") << "impTipoDoc" << "" << "patente di" << "frmCodici_Documenti"
@@ -314,7 +321,9 @@ private slots:
                                    << QStringList{"txtCodStatoNasc=100000999", "txtStatoNasc=APOLIDE"};
         QTest::newRow("cittadinanza") << "impCittadinanza" << "" << "serbia" << "frmCodici_Stati"
                                       << QStringList{"txtCodCittadinanza=100000224",
+                                                     // clang-format on
                                                      "txtCittadinanza=JUGOSLAVIA (SERBIA-MONTENEGRO)"};
+        // clang-format off
         QTest::newRow("state luogoril") << "impStatoLuogoRil" << "" << "macao" << "frmCodici_Stati"
                                         << QStringList{"txtCodLuogoRil=110000003", "txtLuogoRil=MACAO"};
         QTest::newRow("olbia from OT") << "impComuneNasc" << "OT" << "olbia" << "frmCodici_Comuni"
@@ -323,6 +332,7 @@ private slots:
                                         << QStringList{"txtCodComuneNasc=420091014", "txtComuneNasc=BUDONI", "txtProvNasc=NU"};
         QTest::newRow("municipality luogoril") << "impComuneLuogoRil" << "MI" << "403015146" << "frmCodici_Comuni"
                                                << QStringList{"txtCodLuogoRil=403015146", "txtLuogoRil=MILANO", "txtProvNasc=XX"};
+        // clang-format on
     }
     void picksIntoTheBookingCard()
     {
@@ -359,10 +369,12 @@ private slots:
     {
         QTest::addColumn<QString>("marker");
         QTest::addColumn<bool>("select");
+        // clang-format off
         QTest::newRow("marker of another table") << "clienti_tipodoc" << true;
         QTest::newRow("no marker") << "" << true;
         QTest::newRow("upper case") << "CLIENTI_TIPO" << true;
         QTest::newRow("nothing selected") << "clienti_tipo" << false;
+        // clang-format on
     }
     void refusedPicksWriteNothing()
     {
@@ -417,7 +429,8 @@ private slots:
         QTest::mouseRelease(t->btnCerca, Qt::LeftButton);
         QCOMPARE(msgs->count(), 1);
         QCOMPARE(msgs->lastKind(), Msg::Kind::Warning);
-        QCOMPARE(msgs->lastText(), QStringLiteral("Ricerca non applicabile: non è stata selezionata nessuna provincia."));
+        QCOMPARE(msgs->lastText(),
+                 QStringLiteral("Ricerca non applicabile: non è stata selezionata nessuna provincia."));
         QVERIFY(!t->lblAttendere->isVisible());
         QVERIFY(t->panAvvio->isVisible());
         QCOMPARE(QApplication::focusWidget(), t->txtProv);

@@ -17,6 +17,7 @@ private slots:
         QTest::addColumn<QList<int>>("selects"); // selection after each Trova
         const QStringList states = Codes::lines(Codes::Table::Stati);
         const QString curda = QStringLiteral("curda");
+        // clang-format off
         QTest::newRow("curda walks and wraps") << states << QString() << -1 << QStringList(5, curda)
                                               << QList<int>{281, 282, 283, 284, 281};
         QTest::newRow("new key starts at the top") << states << QString() << -1
@@ -27,13 +28,18 @@ private slots:
         QTest::newRow("by code") << states << QString() << 5 << QStringList{QStringLiteral("100000215")} << QList<int>{9};
         QTest::newRow("case of A-Z folded") << states << QString() << -1
                                             << QStringList{QStringLiteral("Francia"), QStringLiteral("FRANCIA"),
+                                                           // clang-format on
                                                            QStringLiteral("francia")}
                                             << QList<int>{9, 9, 9};
+        // clang-format off
         QTest::newRow("separator matches every line")
             << states << QString() << -1 << QStringList(3, QStringLiteral(" - ")) << QList<int>{0, 1, 2};
         QTest::newRow("only match stays selected")
             << states << QString() << -1 << QStringList(3, QStringLiteral("kosovo")) << QList<int>{275, 275, 275};
-        const QStringList small = {QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi Anna"), QStringLiteral("rossi Luca")};
+        // clang-format on
+        const QStringList small = {QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi Anna"),
+                                   QStringLiteral("rossi Luca")};
+        // clang-format off
         QTest::newRow("no match keeps the selection") << small << QString() << 1 << QStringList{QStringLiteral("verdi")}
                                                       << QList<int>{1};
         QTest::newRow("no match without selection selects the first")
@@ -46,6 +52,7 @@ private slots:
             << QStringList{QStringLiteral("CITTÀ")} << QList<int>{0};
         QTest::newRow("repeated key from a later selection wraps")
             << small << QStringLiteral("rossi") << 2 << QStringList{QStringLiteral("ROSSI")} << QList<int>{0};
+        // clang-format on
     }
     void walks()
     {

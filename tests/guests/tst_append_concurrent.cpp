@@ -60,7 +60,8 @@ void TestAppendConcurrent::everyCardKept()
         TCliente r;
         std::memcpy(r.bytes.data(), rec, TCliente::Size);
         const QString who = r.get(ClienteField::Cognome).mid(10) + QLatin1Char('/') + r.get(ClienteField::Nome).mid(6);
-        const QString expect = QStringLiteral("w%1c%2").arg(who.section(u'/', 0, 0), who.section(u'/', 1, 1)).repeated(6);
+        const QString expect =
+            QStringLiteral("w%1c%2").arg(who.section(u'/', 0, 0), who.section(u'/', 1, 1)).repeated(6);
         for (int n = 1; n <= 30; ++n)
             whole = whole && r.get(ClienteField::Desc(n)) == expect.left(55);
         seen.insert(who);

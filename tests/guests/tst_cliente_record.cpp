@@ -30,6 +30,7 @@ void TestClienteRecord::layout_data()
         int offset, capacity;
         FieldSpec field;
     } rows[] = {
+        // clang-format off
         {"Cognome", 0, 50, Cognome},       {"Nome", 51, 30, Nome},
         {"Sesso", 82, 4, Sesso},           {"CodSesso", 87, 1, CodSesso},
         {"CodFisc", 89, 16, CodFisc},      {"Tipo", 106, 50, Tipo},
@@ -59,6 +60,7 @@ void TestClienteRecord::layout_data()
         {"File02", 4589, 250, File(2)},    {"File03", 4840, 250, File(3)},
         {"DescFile01", 5091, 250, DescFile(1)}, {"DescFile02", 5342, 250, DescFile(2)},
         {"DescFile03", 5593, 250, DescFile(3)},
+        // clang-format on
     };
     for (const auto &r : rows)
         QTest::newRow(r.name) << r.offset << r.capacity << r.field.offset << r.field.capacity;
@@ -110,12 +112,14 @@ void TestClienteRecord::flagReading_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("expected"); // 1 set, 0 not set, -1 no answer
+    // clang-format off
     QTest::newRow("Si") << QByteArray("\x02S\xEC") << 1;
     QTest::newRow("No") << QByteArray("\x02No") << 0;
     QTest::newRow("padded Si") << QByteArray("\x02 S") << -1;
     QTest::newRow("empty") << QByteArray("\x00\x00\x00", 3) << -1;
     QTest::newRow("other") << QByteArray("\x01X\x00", 3) << -1;
     QTest::newRow("length too big") << QByteArray("\xFFNo") << 0;
+    // clang-format on
 }
 
 void TestClienteRecord::flagReading()

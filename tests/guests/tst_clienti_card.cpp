@@ -91,6 +91,7 @@ void TestClientiCard::saveNeedsSurnameAndName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("focus");
+    // clang-format off
     QTest::newRow("no surname") << QString() << QStringLiteral("Mario")
                                 << QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il cognome del cliente.")
                                 << QStringLiteral("txtCognome");
@@ -100,6 +101,7 @@ void TestClientiCard::saveNeedsSurnameAndName_data()
     QTest::newRow("blank name") << QStringLiteral("Rossi") << QStringLiteral("  ")
                                 << QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome del cliente.")
                                 << QStringLiteral("txtNome");
+    // clang-format on
 }
 
 void TestClientiCard::saveNeedsSurnameAndName()
@@ -131,11 +133,13 @@ void TestClientiCard::saveAppendsThenOverwrites()
 
     TestKeys::type(card->txtNote, QStringLiteral("camera vista mare"));
     QTest::mouseClick(card->cmdSalva, Qt::LeftButton);
-    QCOMPARE(msgs->lastText(), QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+    QCOMPARE(msgs->lastText(),
+             QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
     QCOMPARE(card->lblPosizione->text(), QStringLiteral("3"));
     QCOMPARE(QFileInfo(clientiPath()).size(), 3 * 5844);
     const QByteArray all = dir->read(QStringLiteral("Clienti.pro"));
-    QCOMPARE(all.mid(2 * 5844 + 1482, 18), QByteArray("\x11" "camera vista mare"));
+    QCOMPARE(all.mid(2 * 5844 + 1482, 18), QByteArray("\x11"
+                                                      "camera vista mare"));
 }
 
 void TestClientiCard::savedBytes()
@@ -159,19 +163,26 @@ void TestClientiCard::savedBytes()
     const QByteArray r = dir->read(QStringLiteral("Clienti.pro"));
     QCOMPARE(r.size(), 5844);
     // The surname typed is cut at 50 characters by the field itself and stored whole.
-    QCOMPARE(r.mid(0, 51), QByteArray("\x32" "D'Annunzio-Bianchi della Citt\xE0 Vecchia di Sant'Elp"));
+    QCOMPARE(r.mid(0, 51), QByteArray("\x32"
+                                      "D'Annunzio-Bianchi della Citt\xE0 Vecchia di Sant'Elp"));
     QCOMPARE(r.mid(51, 8), QByteArray("\x07Niccol\xF2"));
     QCOMPARE(r.mid(59, 23), QByteArray(23, '\0'));
-    QCOMPARE(r.mid(82, 5), QByteArray("\x04" "1) M"));
+    QCOMPARE(r.mid(82, 5), QByteArray("\x04"
+                                      "1) M"));
     QCOMPARE(r.mid(87, 2), QByteArray("\0\0", 2));
-    QCOMPARE(r.mid(157, 3), QByteArray("\x02" "16"));
+    QCOMPARE(r.mid(157, 3), QByteArray("\x02"
+                                       "16"));
     QCOMPARE(r.mid(222, 3), QByteArray("\x02RM"));
-    QCOMPARE(r.mid(1231, 5), QByteArray("\x04?\xF3" "d?"));
-    QCOMPARE(r.mid(1482, 22), QByteArray("\x15" "Acconto 50 \x80 ricevuto"));
-    QCOMPARE(r.mid(1984, 7), QByteArray("\x06" "100,00"));
+    QCOMPARE(r.mid(1231, 5), QByteArray("\x04?\xF3"
+                                        "d?"));
+    QCOMPARE(r.mid(1482, 22), QByteArray("\x15"
+                                         "Acconto 50 \x80 ricevuto"));
+    QCOMPARE(r.mid(1984, 7), QByteArray("\x06"
+                                        "100,00"));
     QCOMPARE(r.mid(1995, 3), QByteArray("\x02\x53\xEC"));
     QCOMPARE(r.mid(3952, 8), QByteArray("\x07Minibar"));
-    QCOMPARE(r.mid(4327, 5), QByteArray("\x04" "7,50"));
+    QCOMPARE(r.mid(4327, 5), QByteArray("\x04"
+                                        "7,50"));
     QCOMPARE(r.mid(4589, 15), QByteArray("\x0Epassaporto.pdf"));
 
     // Unticked, the flag is written as "No".
@@ -185,11 +196,12 @@ void TestClientiCard::scrolling_data()
     QTest::addColumn<int>("cards");
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("after");   // position label afterwards
+    QTest::addColumn<QString>("after"); // position label afterwards
     QTest::addColumn<bool>("emptyMessage");
     const QString F = QStringLiteral("cmdPrimo"), L = QStringLiteral("cmdUltimo"), N = QStringLiteral("cmdAvanti"),
                   P = QStringLiteral("cmdIndietro");
     for (const QString &b : {F, L, P})
+        // clang-format off
         QTest::newRow(qPrintable(b + QStringLiteral(" empty"))) << 0 << QString() << b << QString() << true;
     QTest::newRow("next empty") << 0 << QString() << N << QString() << true;
     QTest::newRow("first new") << 3 << QString() << F << QStringLiteral("1") << false;
@@ -202,6 +214,7 @@ void TestClientiCard::scrolling_data()
     QTest::newRow("previous new shows 1") << 3 << QString() << P << QStringLiteral("1") << false;
     QTest::newRow("previous on 3") << 3 << QStringLiteral("3") << P << QStringLiteral("2") << false;
     QTest::newRow("previous on 1") << 3 << QStringLiteral("1") << P << QStringLiteral("1") << false;
+    // clang-format on
     // Previous on card 1 looks at nothing, so even an empty archive says nothing.
     QTest::newRow("previous on 1, empty") << 0 << QStringLiteral("1") << P << QStringLiteral("1") << false;
 }
@@ -328,10 +341,12 @@ void TestClientiCard::accessFailureKeepsTheScreen()
 void TestClientiCard::enterChainAndTabOrder()
 {
     const QStringList chain = {
+        // clang-format off
         "txtCognome", "txtNome", "txtSesso", "txtCodFisc", "txtTipo", "txtDataNasc", "txtComuneNasc", "txtProvNasc",
         "txtStatoNasc", "txtCittadinanza", "txtVia", "txtCap", "txtComuneRes", "txtProvRes", "txtIva", "txtTipoDoc",
         "txtNumDoc", "txtLuogoRil", "txtDataRil", "txtDataSca", "txtTelCasa", "txtTelUff", "txtCellulare", "txtFax",
         "txtEmail", "txtCarta", "txtScadeCarta", "txtIban", "txtIntestatario", "txtTariffa", "txtTipologia",
+        // clang-format on
         "txtFormula", "txtSupplementi", "txtServizi", "txtNote", "txtQuestioni", "txtCognome"};
     card->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(card));
@@ -374,9 +389,9 @@ void TestClientiCard::typingRules()
     const struct {
         QLineEdit *e;
         int cap;
-    } caps[] = {{card->txtCognome, 50}, {card->txtNome, 30}, {card->txtCap, 5}, {card->txtIva, 11},
-                {card->txtIban, 27}, {card->txtIntestatario, 120}, {card->txtQuestioni, 250},
-                {card->conto->txtDesc[0], 55}, {card->conto->txtAcconto, 10}};
+    } caps[] = {{card->txtCognome, 50},    {card->txtNome, 30},           {card->txtCap, 5},
+                {card->txtIva, 11},        {card->txtIban, 27},           {card->txtIntestatario, 120},
+                {card->txtQuestioni, 250}, {card->conto->txtDesc[0], 55}, {card->conto->txtAcconto, 10}};
     for (const auto &c : caps)
         QCOMPARE(c.e->maxLength(), c.cap);
     QCOMPARE(card->txtSesso->lineEdit()->maxLength(), 4);
@@ -422,7 +437,8 @@ void TestClientiCard::emailButton()
     QTest::mouseClick(card->btnEmail, Qt::LeftButton);
     TestKeys::type(card->txtEmail, QStringLiteral("mario.rossi@esempio.it"));
     QTest::mouseClick(card->btnEmail, Qt::LeftButton);
-    QCOMPARE(shell.targets, (QStringList{QStringLiteral("\"mailto:\""), QStringLiteral("\"mailto:mario.rossi@esempio.it\"")}));
+    QCOMPARE(shell.targets,
+             (QStringList{QStringLiteral("\"mailto:\""), QStringLiteral("\"mailto:mario.rossi@esempio.it\"")}));
 }
 
 void TestClientiCard::taxCodeButtonChoosesTheCheck_data()
@@ -430,11 +446,13 @@ void TestClientiCard::taxCodeButtonChoosesTheCheck_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("field");
+    // clang-format off
     QTest::newRow("empty") << QString() << QStringLiteral("frmCodFisc") << QStringLiteral("txtCodFisc");
     QTest::newRow("eleven digits") << QStringLiteral("01234567890") << QStringLiteral("frmPartitaIva")
                                    << QStringLiteral("txtPartitaIva");
     QTest::newRow("tax code") << QStringLiteral("RSSMRA80A01H501U") << QStringLiteral("frmCodFisc")
                               << QStringLiteral("txtCodFisc");
+    // clang-format on
 }
 
 void TestClientiCard::taxCodeButtonChoosesTheCheck()

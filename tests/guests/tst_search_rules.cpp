@@ -10,7 +10,8 @@ namespace F = ClienteField;
 
 namespace {
 
-TCliente card(const QString &surname, const QString &name, const QString &taxCode, const QString &flag = QStringLiteral("No"))
+TCliente card(const QString &surname, const QString &name, const QString &taxCode,
+              const QString &flag = QStringLiteral("No"))
 {
     TCliente c;
     c.set(F::Cognome, surname);
@@ -65,25 +66,33 @@ void TestGuestSearchRules::lineFormats()
     QCOMPARE(GuestSearch::searchLine(c.bytes.data()),
              QStringLiteral("Esposito Gennaro                Cel. 347 000111            C.F. SPSGNR80A01F839X  Note: "
                             "cliente abituale"));
-    QCOMPARE(GuestSearch::flaggedLine(c.bytes.data()),
-             QStringLiteral("Esposito Gennaro                Cel. 347 000111            C.F. SPSGNR80A01F839X  Questioni: "
-                            "saldo camera 12"));
+    QCOMPARE(
+        GuestSearch::flaggedLine(c.bytes.data()),
+        QStringLiteral("Esposito Gennaro                Cel. 347 000111            C.F. SPSGNR80A01F839X  Questioni: "
+                       "saldo camera 12"));
 }
 
 void TestGuestSearchRules::searchAndFlagged()
 {
     TempProgramFolder dir;
-    writeArchive(dir, {card(QStringLiteral("Russo"), QStringLiteral("Anna"), QStringLiteral("RSSNNA70A41H501U"), QStringLiteral("Sì")),
+    writeArchive(dir, {card(QStringLiteral("Russo"), QStringLiteral("Anna"), QStringLiteral("RSSNNA70A41H501U"),
+                            QStringLiteral("Sì")),
                        card(QStringLiteral("Bianchi"), QStringLiteral("Ugo"), QStringLiteral("BNCGUO60B01F205Z")),
-                       card(QStringLiteral("Rossini"), QStringLiteral("Gioacchino"), QStringLiteral("rssgcc92m29g479k"), QStringLiteral("Sì"))});
+                       card(QStringLiteral("Rossini"), QStringLiteral("Gioacchino"), QStringLiteral("rssgcc92m29g479k"),
+                            QStringLiteral("Sì"))});
     // The tax code filter "rss" finds RSS in any case.
-    QCOMPARE(names(RecordList::gather(GuestSearch::searchSource(filters(QStringLiteral("txtCodFisc"), QStringLiteral("rss")))).lines),
+    QCOMPARE(names(RecordList::gather(
+                       GuestSearch::searchSource(filters(QStringLiteral("txtCodFisc"), QStringLiteral("rss"))))
+                       .lines),
              (QStringList{"Rossini Gioacchino", "Russo Anna"}));
     const auto all = RecordList::gather(GuestSearch::searchSource(filters(QString(), QString())));
     QCOMPARE(all.lines.size(), 3);
-    QCOMPARE(names(RecordList::gather(GuestSearch::searchSource(filters(QStringLiteral("txtNote"), QStringLiteral("ABITUALE ")))).lines),
+    QCOMPARE(names(RecordList::gather(
+                       GuestSearch::searchSource(filters(QStringLiteral("txtNote"), QStringLiteral("ABITUALE "))))
+                       .lines),
              QStringList{});
-    QCOMPARE(names(RecordList::gather(GuestSearch::flaggedSource()).lines), (QStringList{"Rossini Gioacchino", "Russo Anna"}));
+    QCOMPARE(names(RecordList::gather(GuestSearch::flaggedSource()).lines),
+             (QStringList{"Rossini Gioacchino", "Russo Anna"}));
 }
 
 void TestGuestSearchRules::flaggedIsExactlySi()
@@ -107,20 +116,23 @@ void TestGuestSearchRules::flaggedIsExactlySi()
 void TestGuestSearchRules::findLastIsTheLaterCardOfTheList()
 {
     TempProgramFolder dir;
-    const TCliente a = card(QStringLiteral("Russo"), QStringLiteral("Anna"), QStringLiteral("RSSNNA70A41H501U"), QStringLiteral("Sì"));
+    const TCliente a =
+        card(QStringLiteral("Russo"), QStringLiteral("Anna"), QStringLiteral("RSSNNA70A41H501U"), QStringLiteral("Sì"));
     TCliente unflagged = a;
     unflagged.setSegnala(false);
     writeArchive(dir, {a, a, unflagged});
     const QString line = GuestSearch::flaggedLine(a.bytes.data());
     // The unflagged copy gives the same line but is not in the list.
     QCOMPARE(RecordList::findLast(GuestSearch::flaggedSource(), line), 2);
-    QCOMPARE(RecordList::findLast(GuestSearch::searchSource(filters(QString(), QString())), GuestSearch::searchLine(a.bytes.data())), 3);
+    QCOMPARE(RecordList::findLast(GuestSearch::searchSource(filters(QString(), QString())),
+                                  GuestSearch::searchLine(a.bytes.data())),
+             3);
 }
 
 void TestGuestSearchRules::importFieldsFitTheBooking()
 {
     // Same capacity in both records, so a saved booking keeps every imported character.
-    const QHash<QString, FieldSpec> booking = {
+    const QHash<QString, FieldSpec> booking = {// clang-format off
         {"txtCognome", VisitaField::Cognome}, {"txtNome", VisitaField::Nome}, {"txtSesso", VisitaField::Sesso},
         {"txtCodSesso", VisitaField::CodSesso}, {"txtTipo", VisitaField::Tipo}, {"txtCodTipo", VisitaField::CodTipo},
         {"txtDataNasc", VisitaField::DataNasc}, {"txtComuneNasc", VisitaField::ComuneNasc},
@@ -130,7 +142,8 @@ void TestGuestSearchRules::importFieldsFitTheBooking()
         {"txtTipoDoc", VisitaField::TipoDoc}, {"txtCodTipoDoc", VisitaField::CodTipoDoc}, {"txtNumDoc", VisitaField::NumDoc},
         {"txtLuogoRil", VisitaField::LuogoRil}, {"txtCodLuogoRil", VisitaField::CodLuogoRil},
         {"txtCellulare", VisitaField::Cellulare}, {"txtEmail", VisitaField::Email}, {"txtTariffa", VisitaField::Tariffa},
-        {"txtSupplementi", VisitaField::Supplementi}};
+                                               // clang-format on
+                                               {"txtSupplementi", VisitaField::Supplementi}};
     QSet<QString> seen;
     for (const auto &f : GuestSearch::bookingImport()) {
         const QString control = QLatin1String(f.control);

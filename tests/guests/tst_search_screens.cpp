@@ -78,8 +78,7 @@ QStringList names(const ListScreen *list)
 }
 
 // Presses `button` and runs `inside` on the screen it opens, which is closed after.
-template <class Screen>
-void opened(QToolButton *button, const std::function<void(Screen *)> &inside)
+template <class Screen> void opened(QToolButton *button, const std::function<void(Screen *)> &inside)
 {
     bool ran = false;
     whenModalOpens([&](QWidget *w) {
@@ -137,11 +136,11 @@ void TestGuestSearchScreens::init()
 {
     m_msgs->clear();
     QDir(m_dir->path()).rmdir(QStringLiteral("Clienti.pro"));
-    m_dir->write(QStringLiteral("Clienti.pro"),
-                 archive({card(QStringLiteral("Bianchi"), QStringLiteral("Ugo"), false),
-                          fullCard(),
-                          card(QStringLiteral("Verdi"), QStringLiteral("Ada"), true, QStringLiteral("saldo in sospeso")),
-                          card(QStringLiteral("Neri"), QStringLiteral("Leo"), true, QStringLiteral("camera da rifare"))}));
+    m_dir->write(
+        QStringLiteral("Clienti.pro"),
+        archive({card(QStringLiteral("Bianchi"), QStringLiteral("Ugo"), false), fullCard(),
+                 card(QStringLiteral("Verdi"), QStringLiteral("Ada"), true, QStringLiteral("saldo in sospeso")),
+                 card(QStringLiteral("Neri"), QStringLiteral("Leo"), true, QStringLiteral("camera da rifare"))}));
 }
 
 void TestGuestSearchScreens::searchFromTheGuestCard()
@@ -155,9 +154,10 @@ void TestGuestSearchScreens::searchFromTheGuestCard()
         QTest::mouseClick(s->btnCerca, Qt::LeftButton);
         QCOMPARE(names(s->list), (QStringList{"Bianchi Ugo", "Neri Leo", "Russo Anna", "Verdi Ada"}));
         QCOMPARE(s->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 4 schede."));
-        QCOMPARE(s->list->lines().at(2),
-                 QStringLiteral("Russo Anna                      Cel. 3401234567            C.F. RSSNNA70A41H501U  Note: "
-                                "preferisce il piano alto"));
+        QCOMPARE(
+            s->list->lines().at(2),
+            QStringLiteral("Russo Anna                      Cel. 3401234567            C.F. RSSNNA70A41H501U  Note: "
+                           "preferisce il piano alto"));
         QCOMPARE(s->list->printTitle(), QStringLiteral("Riepilogo clienti in archivio"));
         doubleClickRow(s->list, 2);
         QVERIFY(!s->isVisible());

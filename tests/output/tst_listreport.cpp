@@ -58,6 +58,7 @@ private slots:
         QTest::addColumn<QList<int>>("linesPerPage");
         // Landscape A4 less margins is 190 mm: 53 lines under the 8 mm title, 56 on a page of
         // their own; the 10-pixel tail and the 8 mm date bar follow the last line.
+        // clang-format off
         QTest::newRow("empty") << 0 << QList<int>{0};
         QTest::newRow("one") << 1 << QList<int>{1};
         QTest::newRow("all on one page") << 50 << QList<int>{50};
@@ -65,6 +66,7 @@ private slots:
         QTest::newRow("first page full") << 53 << QList<int>{53, 0};
         QTest::newRow("one over") << 54 << QList<int>{53, 1};
         QTest::newRow("states") << 287 << QList<int>{53, 56, 56, 56, 56, 10};
+        // clang-format on
     }
     void layoutOfLines()
     {
@@ -248,7 +250,8 @@ private slots:
     void unwritablePdfReportsFailure()
     {
         QTemporaryDir dir;
-        QVERIFY(!SaveListReportPdf(QStringLiteral("T"), {QStringLiteral("A")}, dir.filePath(QStringLiteral("no/such/x.pdf"))));
+        QVERIFY(!SaveListReportPdf(QStringLiteral("T"), {QStringLiteral("A")},
+                                   dir.filePath(QStringLiteral("no/such/x.pdf"))));
     }
 };
 

@@ -38,12 +38,12 @@ private slots:
 
     void sortedOnceInListOrder()
     {
-        list->setSortedLines({QStringLiteral("Esposti Carla"), QStringLiteral("de Luca Ugo"), QStringLiteral("Danti Aldo"),
-                              QStringLiteral("(nota)"), QStringLiteral("DE LUCA UGO")});
+        list->setSortedLines({QStringLiteral("Esposti Carla"), QStringLiteral("de Luca Ugo"),
+                              QStringLiteral("Danti Aldo"), QStringLiteral("(nota)"), QStringLiteral("DE LUCA UGO")});
         // A-Z and a-z compare equal (equal lines keep their order); other characters by code.
-        QCOMPARE(list->lines(), (QStringList{QStringLiteral("(nota)"), QStringLiteral("Danti Aldo"),
-                                             QStringLiteral("de Luca Ugo"), QStringLiteral("DE LUCA UGO"),
-                                             QStringLiteral("Esposti Carla")}));
+        QCOMPARE(list->lines(),
+                 (QStringList{QStringLiteral("(nota)"), QStringLiteral("Danti Aldo"), QStringLiteral("de Luca Ugo"),
+                              QStringLiteral("DE LUCA UGO"), QStringLiteral("Esposti Carla")}));
         QCOMPARE(list->currentRow(), -1);
         QCOMPARE(list->lstRecords->model()->index(0, 0).data(Qt::SizeHintRole).toSize().width(), 600);
         list->setItemWidth(1400);
@@ -128,7 +128,8 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Verdi Anna Cel. 347")));
         QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2025")));
 
-        list->setPrintTitle(QStringLiteral("Tariffario prodotti e servizi"), QStringLiteral("Tariffario prodotti e servizi"));
+        list->setPrintTitle(QStringLiteral("Tariffario prodotti e servizi"),
+                            QStringLiteral("Tariffario prodotti e servizi"));
         QTest::mouseClick(list->btnStampa, Qt::LeftButton);
         QCOMPARE(jobTitle, QStringLiteral("Tariffario prodotti e servizi"));
     }

@@ -73,12 +73,12 @@ private slots:
         doc.prepare(QDate(2025, 3, 5));
         QCOMPARE(doc.pages().size(), 1);
         const QImage img = draw(doc, 0);
-        QCOMPARE(at(img, 50, 163), QColor(0xffd700).rgb());   // inside the gold box
-        QCOMPARE(at(img, 50, 159), qRgb(255, 255, 255));       // just above it
-        QCOMPARE(at(img, 50, 166.5), qRgb(255, 255, 255));     // just below it
-        QCOMPARE(at(img, 50, 9), qRgb(255, 255, 255));         // a frame has no fill
-        QVERIFY(inkBetween(img, 0.8, 1.2, 8, 10));              // its left edge
-        QVERIFY(inkBetween(img, 41.8, 42.2, 30, 110));          // the vertical line
+        QCOMPARE(at(img, 50, 163), QColor(0xffd700).rgb()); // inside the gold box
+        QCOMPARE(at(img, 50, 159), qRgb(255, 255, 255));    // just above it
+        QCOMPARE(at(img, 50, 166.5), qRgb(255, 255, 255));  // just below it
+        QCOMPARE(at(img, 50, 9), qRgb(255, 255, 255));      // a frame has no fill
+        QVERIFY(inkBetween(img, 0.8, 1.2, 8, 10));          // its left edge
+        QVERIFY(inkBetween(img, 41.8, 42.2, 30, 110));      // the vertical line
         QVERIFY(!inkBetween(img, 43, 45, 30, 110));
         QCOMPARE(at(img, 3, 2), QColor(0xb0c4de).rgb()); // the title's fill, left of its text
         QCOMPARE(doc.pages().first().texts(), QStringList{QStringLiteral("SCHEDA")});
@@ -100,8 +100,10 @@ private slots:
     {
         Document doc;
         Band &page = doc.addBand(QStringLiteral("Pagina"), BandKind::Page, 50);
-        page.items.append(text(QStringLiteral("r"), QRectF(10, 10, 60, 4), QStringLiteral("12,50"), Qt::AlignRight | Qt::AlignTop));
-        page.items.append(text(QStringLiteral("c"), QRectF(10, 20, 60, 4), QStringLiteral("X"), Qt::AlignHCenter | Qt::AlignTop));
+        page.items.append(
+            text(QStringLiteral("r"), QRectF(10, 10, 60, 4), QStringLiteral("12,50"), Qt::AlignRight | Qt::AlignTop));
+        page.items.append(
+            text(QStringLiteral("c"), QRectF(10, 20, 60, 4), QStringLiteral("X"), Qt::AlignHCenter | Qt::AlignTop));
         doc.prepare(QDate(2025, 3, 5));
         const QImage img = draw(doc, 0);
         QVERIFY(inkBetween(img, 60, 70, 10, 14));
@@ -142,7 +144,8 @@ private slots:
         doc.prepare(QDate(2025, 3, 5));
 
         QCOMPARE(doc.pages().size(), 3);
-        QCOMPARE(doc.pages().at(0).texts(), (QStringList{"riga 1", "riga 2", "riga 3", "riga 4", "riga 5", "riga 6", "riga 7"}));
+        QCOMPARE(doc.pages().at(0).texts(),
+                 (QStringList{"riga 1", "riga 2", "riga 3", "riga 4", "riga 5", "riga 6", "riga 7"}));
         QCOMPARE(doc.pages().at(1).texts(), (QStringList{"riga 8", "riga 9", "riga 10"}));
         const Item &moved = doc.pages().at(1).items.last();
         QCOMPARE(moved.name, QStringLiteral("sotto"));
