@@ -37,6 +37,14 @@ TAppScreen::TAppScreen(const QString &caption, bool maximised) : QWidget(nullptr
     setWindowTitle(caption);
 }
 
+void TAppScreen::showEvent(QShowEvent *e)
+{
+    if (!m_maximised && !isMaximized())
+        if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen())
+            move(s->availableGeometry().center() - rect().center());
+    QWidget::showEvent(e);
+}
+
 void TAppScreen::switchFrom(QWidget *source)
 {
     if (m_maximised)
