@@ -31,11 +31,6 @@ public:
     void switchFrom(QWidget *source);
     bool opensMaximised() const { return m_maximised; }
 
-protected:
-    // A window of fixed size (login, change password) stands in the middle of the screen
-    // every time it is shown, wherever the window manager put it before.
-    void showEvent(QShowEvent *e) override;
-
 private:
     bool m_maximised;
 };

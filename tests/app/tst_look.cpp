@@ -63,7 +63,7 @@ void TestLook::fixedWindowsStandInTheMiddle()
     TfrmPassword login;
     login.show();
     QVERIFY(QTest::qWaitForWindowExposed(&login));
-    const QPoint first = login.geometry().center();
+    const QPoint first = login.frameGeometry().center();
     QVERIFY2((first - middle).manhattanLength() <= 2,
              qPrintable(QStringLiteral("%1,%2").arg(first.x()).arg(first.y())));
     // Moved away by the operator, hidden for the change of password, shown again: back in the middle.
@@ -72,10 +72,10 @@ void TestLook::fixedWindowsStandInTheMiddle()
     TfrmCambiaPassword change;
     change.switchFrom(&login);
     QVERIFY(QTest::qWaitForWindowExposed(&change));
-    QVERIFY((change.geometry().center() - middle).manhattanLength() <= 2);
+    QVERIFY((change.frameGeometry().center() - middle).manhattanLength() <= 2);
     login.switchFrom(&change);
     QVERIFY(QTest::qWaitForWindowExposed(&login));
-    QCOMPARE(login.geometry().center(), first);
+    QCOMPARE(login.frameGeometry().center(), first);
 }
 
 QTEST_MAIN(TestLook)
