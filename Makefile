@@ -4,7 +4,7 @@ RELEASE_DIR := build/release
 TEST_DIR := build/test
 BENCH_DIR := build/bench
 
-.PHONY: run test bench setup build clean format
+.PHONY: run test bench setup build clean format install dist
 
 setup:
 	@bash scripts/setup.sh
@@ -28,6 +28,20 @@ bench:
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DLUNARESCA_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	cd $(BENCH_DIR) && for b in bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The portable program folder in $(PREFIX)/Lunaresca, with a menu entry and icon under $(PREFIX)/share.
+PREFIX ?= $(HOME)/.local
+install: build
+	cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
+
+# A tarball of the program folder alone, to unpack anywhere (the menu entry is made by `make install`).
+DIST_DIR := build/dist
+dist: build
+	rm -rf $(DIST_DIR)
+	cmake --install $(RELEASE_DIR) --prefix "$(CURDIR)/$(DIST_DIR)"
+	rm -f $(DIST_DIR)/Lunaresca/lunaresca.desktop
+	tar -C $(DIST_DIR) -czf build/lunaresca-$$(sed -n 's/^project(Lunaresca VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)-linux.tar.gz Lunaresca
+	@ls -l build/lunaresca-*-linux.tar.gz
 
 # Applies the house formatting (.clang-format) to every source file.
 format:

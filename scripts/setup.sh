@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-  fonts-liberation2 fonts-dejavu-core xdg-utils
+  fonts-liberation2 fonts-dejavu-core xdg-utils qt6-translations-l10n
 )
 # Tools the test suite uses: PDF text of what the program writes, the formatting check.
 if [ "${1:-}" = "--test" ]; then

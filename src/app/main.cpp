@@ -1,4 +1,6 @@
+#include "app/Lingua.h"
 #include "app/Password.h"
+#include "app/Prova.h"
 #include "app/Screens.h"
 
 #include <QApplication>
@@ -10,8 +12,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lunaresca"));
     QApplication::setQuitOnLastWindowClosed(false);
+    Lingua::installQtItalian(app);
     Screens::createAll();
     frmPassword->show();
+    if (QCoreApplication::arguments().contains(QStringLiteral("--prova")))
+        Prova::start(app);
     const int rc = app.exec();
     Screens::destroyAll();
     return rc;

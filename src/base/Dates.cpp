@@ -1,5 +1,7 @@
 #include "base/Dates.h"
 
+#include "base/Formats.h"
+
 namespace Dates {
 
 std::optional<QDate> parse(const QString &text)
@@ -21,7 +23,7 @@ std::optional<QDate> parse(const QString &text)
     return d;
 }
 
-QString format(const QDate &d) { return d.toString(QStringLiteral("dd/MM/yyyy")); }
+QString format(const QDate &d) { return d.toString(Formats::shortDateFormat()); }
 
 QString formatTime(const QTime &t) { return t.toString(QStringLiteral("hh:mm")); }
 

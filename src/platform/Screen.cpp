@@ -1,5 +1,6 @@
 #include "platform/Screen.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -32,9 +33,29 @@ void TDialog::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
 }
 
+namespace {
+// A window of fixed size (login, change password) stands in the middle of the screen every time
+// it is shown, wherever it stood before.
+class CentreOnShow : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show)
+            if (auto *w = qobject_cast<QWidget *>(o); w && !w->isMaximized())
+                if (QScreen *s = w->screen() ? w->screen() : QGuiApplication::primaryScreen())
+                    w->move(s->availableGeometry().center() - w->frameGeometry().center()
+                            + w->frameGeometry().topLeft());
+        return false;
+    }
+};
+} // namespace
+
 TAppScreen::TAppScreen(const QString &caption, bool maximised) : QWidget(nullptr), m_maximised(maximised)
 {
     setWindowTitle(caption);
+    if (!maximised)
+        installEventFilter(new CentreOnShow(this));
 }
 
 void TAppScreen::switchFrom(QWidget *source)
