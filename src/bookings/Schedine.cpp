@@ -290,6 +290,10 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile f(path);
     bool ok = f.open(QIODevice::WriteOnly);
+    // Names and document numbers: not for the other users of the machine.
+    if (ok)
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                         | QFileDevice::WriteGroup);
     // A write cut short still reaches commit() as success once buffered; only a checked flush
     // tells, and then the old file must stay.
     if (ok && (f.write(bytes) != bytes.size() || !f.flush())) {
@@ -318,8 +322,8 @@ int runCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         err.flush();
         return 2;
     }
-    const QString path = args.size() == 2 ? QFileInfo(args.at(1)).absoluteFilePath()
-                                          : ProgramFolder::file(fileName(*date));
+    const QString path =
+        args.size() == 2 ? QFileInfo(args.at(1)).absoluteFilePath() : ProgramFolder::file(fileName(*date));
     Day day;
     try {
         day = select(*date);
@@ -337,8 +341,8 @@ int runCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     for (const Guest &g : day.guests)
         if (!g.ready())
             out << "Escluso: " << leftOutLine(g) << "\n";
-    out << "File " << path << ": " << day.ready() << (day.ready() == 1 ? " ospite" : " ospiti") << ", "
-        << day.leftOut() << (day.leftOut() == 1 ? " escluso" : " esclusi") << ".\n";
+    out << "File " << path << ": " << day.ready() << (day.ready() == 1 ? " ospite" : " ospiti") << ", " << day.leftOut()
+        << (day.leftOut() == 1 ? " escluso" : " esclusi") << ".\n";
     out.flush();
     return day.leftOut() == 0 ? 0 : 1;
 }

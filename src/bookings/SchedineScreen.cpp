@@ -35,7 +35,10 @@ struct Busy {
     ~Busy() { QApplication::restoreOverrideCursor(); }
 };
 
-QString guestsText(int n) { return QString::number(n) + (n == 1 ? QStringLiteral(" ospite") : QStringLiteral(" ospiti")); }
+QString guestsText(int n)
+{
+    return QString::number(n) + (n == 1 ? QStringLiteral(" ospite") : QStringLiteral(" ospiti"));
+}
 
 } // namespace
 

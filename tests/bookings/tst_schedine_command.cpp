@@ -109,15 +109,15 @@ void TestSchedineCommand::guestsLeftOutExitOne()
     const QString none;
     QFile reg(file(QStringLiteral("Registro.pro")));
     QVERIFY(reg.open(QIODevice::WriteOnly));
-    reg.write(concat({single(QStringLiteral("Rossi"), QStringLiteral("Mario")),
-                      single(QStringLiteral("Bianchi"), QStringLiteral("Ada"),
-                             {{F::CodSesso, none}, {F::CodCittadinanza, none}})}));
+    reg.write(concat(
+        {single(QStringLiteral("Rossi"), QStringLiteral("Mario")),
+         single(QStringLiteral("Bianchi"), QStringLiteral("Ada"), {{F::CodSesso, none}, {F::CodCittadinanza, none}})}));
     reg.close();
 
     const Run r = run({kDay});
     QCOMPARE(r.exitCode, 1);
-    QVERIFY2(r.out.contains(QStringLiteral(
-                 "Escluso: Bianchi Ada, camera 5 (scheda 2): manca il sesso; manca la cittadinanza\n")),
+    QVERIFY2(r.out.contains(
+                 QStringLiteral("Escluso: Bianchi Ada, camera 5 (scheda 2): manca il sesso; manca la cittadinanza\n")),
              qPrintable(r.out));
     QVERIFY2(r.out.contains(QStringLiteral("1 ospite, 1 escluso.")), qPrintable(r.out));
     const QByteArray written = read(QStringLiteral("Alloggiati_20240810.txt"));
@@ -147,8 +147,8 @@ void TestSchedineCommand::failuresExitTwo_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("folder"); // made where a file should be
     QTest::addColumn<QString>("message");
-    QTest::newRow("register is a folder") << QStringList{kDay} << QStringLiteral("Registro.pro")
-                                          << QStringLiteral("Impossibile leggere l'archivio");
+    QTest::newRow("register is a folder")
+        << QStringList{kDay} << QStringLiteral("Registro.pro") << QStringLiteral("Impossibile leggere l'archivio");
     QTest::newRow("file is a folder") << QStringList{kDay} << QStringLiteral("Alloggiati_20240810.txt")
                                       << QStringLiteral("Impossibile scrivere il file");
     QTest::newRow("not a date") << QStringList{QStringLiteral("31/02/2024")} << QString()

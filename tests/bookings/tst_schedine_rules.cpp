@@ -65,8 +65,8 @@ void TestSchedineRules::fileHoldsEveryFieldAtItsOffset()
 {
     m_dir->write(QStringLiteral("Registro.pro"), dayRegister());
     const Schedine::Day day = Schedine::select(kDate);
-    QCOMPARE(names(day.guests), (QStringList{"Rossi Mario", "Rossi Anna", "Rossi Luca", "Müller Jürgen",
-                                             "Bianchi Carla", "Verdi Paolo"}));
+    QCOMPARE(names(day.guests),
+             (QStringList{"Rossi Mario", "Rossi Anna", "Rossi Luca", "Müller Jürgen", "Bianchi Carla", "Verdi Paolo"}));
     QCOMPARE(day.leftOut(), 0);
     const QByteArray file = Schedine::fileBytes(day);
     QCOMPARE(file.size(), 6 * 168 + 5 * 2);
@@ -176,7 +176,8 @@ void TestSchedineRules::membersNeedAReadyHeadOfTheirKindInTheirRoom_data()
                       {{F::CodTipo, type}, {F::Camera, room}, {F::CodTipoDoc, none}, {F::NumDoc, none}});
     };
     auto head = [&](const QString &type, const QString &room, const QString &sex = QStringLiteral("1")) {
-        return single(QStringLiteral("H"), QStringLiteral("H"), {{F::CodTipo, type}, {F::Camera, room}, {F::CodSesso, sex}});
+        return single(QStringLiteral("H"), QStringLiteral("H"),
+                      {{F::CodTipo, type}, {F::Camera, room}, {F::CodSesso, sex}});
     };
     QTest::newRow("family member with head") << QList<QByteArray>{head("17", "3"), member("19", "3")} << QStringList{};
     QTest::newRow("family member alone") << QList<QByteArray>{member("19", "3")}
@@ -186,8 +187,8 @@ void TestSchedineRules::membersNeedAReadyHeadOfTheirKindInTheirRoom_data()
     QTest::newRow("group member under a family head")
         << QList<QByteArray>{head("17", "3"), member("20", "3")}
         << QStringList{"membro del gruppo senza capogruppo nella stessa camera"};
-    QTest::newRow("family head not ready") << QList<QByteArray>{head("17", "3", none), member("19", "3")}
-                                           << QStringList{"il capofamiglia non è pronto"};
+    QTest::newRow("family head not ready")
+        << QList<QByteArray>{head("17", "3", none), member("19", "3")} << QStringList{"il capofamiglia non è pronto"};
     QTest::newRow("group head not ready, member after it")
         << QList<QByteArray>{member("20", "3"), head("18", "3", none)} << QStringList{"il capogruppo non è pronto"};
 }
@@ -251,6 +252,10 @@ void TestSchedineRules::failedWriteKeepsTheOldFile()
 
     QVERIFY(Schedine::writeFile(path, "new"));
     QCOMPARE(m_dir->read(QStringLiteral("Alloggiati_20240810.txt")), QByteArray("new"));
+    // Guests' names and documents: owner and group only.
+    const QFileDevice::Permissions mine = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    QCOMPARE(QFile::permissions(path) & ~mine,
+             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup);
 }
 
 QTEST_GUILESS_MAIN(TestSchedineRules)

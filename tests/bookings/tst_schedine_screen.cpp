@@ -97,8 +97,8 @@ void TestSchedineScreen::showsTheDayWithVerdicts()
     TfrmSchedine s(m_card);
     s.show();
     QCOMPARE(s.txtData->text(), kDay);
-    QCOMPARE(column(s, TfrmSchedine::ColNome), (QStringList{"Rossi Mario", "Rossi Anna", "Rossi Luca", "Müller Jürgen",
-                                                            "Bianchi Carla", "Verdi Paolo"}));
+    QCOMPARE(column(s, TfrmSchedine::ColNome),
+             (QStringList{"Rossi Mario", "Rossi Anna", "Rossi Luca", "Müller Jürgen", "Bianchi Carla", "Verdi Paolo"}));
     QCOMPARE(column(s, TfrmSchedine::ColScheda), (QStringList{"1", "3", "8", "2", "7", "4"}));
     QCOMPARE(column(s, TfrmSchedine::ColTipo).first(), QStringLiteral("17 capofamiglia"));
     QCOMPARE(column(s, TfrmSchedine::ColEsito), QStringList(6, QStringLiteral("pronta")));
