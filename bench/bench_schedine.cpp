@@ -56,11 +56,12 @@ void completeTheDay(QByteArray &all)
     namespace F = VisitaField;
     const QByteArray day = Dates::format(kToday).toLatin1();
     int n = 0;
+    const char *head = nullptr;
     for (qsizetype at = 0; at + TVisita::Size <= all.size(); at += TVisita::Size) {
         char *r = all.data() + at;
         if (!RecordList::fieldEquals(r, F::DataEnt, day))
             continue;
-        const bool member = ++n % 3 == 0;
+        const bool member = ++n % 3 == 0 && head;
         TextField::write(r, F::CodTipo, member ? QStringLiteral("19") : QStringLiteral("17"));
         TextField::write(r, F::CodSesso, QStringLiteral("1"));
         TextField::write(r, F::CodComuneNasc, QStringLiteral("412058091"));
@@ -69,8 +70,11 @@ void completeTheDay(QByteArray &all)
         TextField::write(r, F::CodCittadinanza, QStringLiteral("100000100"));
         TextField::write(r, F::CodTipoDoc, QStringLiteral("IDENT"));
         TextField::write(r, F::CodLuogoRil, QStringLiteral("412058091"));
-        if (member) // in the room of the head before it
-            std::copy(r - TVisita::Size + F::Camera.offset, r - TVisita::Size + F::Camera.end(), r + F::Camera.offset);
+        // A member sleeps in the room of the day's head before it.
+        if (member)
+            std::copy(head + F::Camera.offset, head + F::Camera.end(), r + F::Camera.offset);
+        else
+            head = r;
     }
 }
 
