@@ -81,10 +81,10 @@ TfrmSchedine::TfrmSchedine(QWidget *parent, ShowBooking showBooking)
     lstSchedine->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstSchedine->setHeaderLabels({QStringLiteral("Scheda"), QStringLiteral("Camera"), QStringLiteral("Tipo"),
                                   QStringLiteral("Cognome e nome"), QStringLiteral("Esito")});
-    lstSchedine->setColumnWidth(ColScheda, 60);
-    lstSchedine->setColumnWidth(ColCamera, 80);
-    lstSchedine->setColumnWidth(ColTipo, 140);
-    lstSchedine->setColumnWidth(ColNome, 250);
+    lstSchedine->setColumnWidth(ColScheda, 55);
+    lstSchedine->setColumnWidth(ColCamera, 65);
+    lstSchedine->setColumnWidth(ColTipo, 130);
+    lstSchedine->setColumnWidth(ColNome, 190);
     lstSchedine->header()->setStretchLastSection(true);
 
     lblRiepilogo = new QLabel(this);

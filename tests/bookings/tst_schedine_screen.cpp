@@ -258,6 +258,10 @@ void TestSchedineScreen::arrivalsListOpensTodaysReport()
         QVERIFY(arrivals);
         list = arrivals;
         inList = true;
+        // Beside Stampa, in the row of the list's buttons.
+        QVERIFY(arrivals->btnSchedine->isVisible());
+        QCOMPARE(arrivals->btnSchedine->geometry().center().y(), arrivals->btnStampa->geometry().center().y());
+        QVERIFY(arrivals->btnSchedine->geometry().right() < arrivals->btnStampa->geometry().left());
         whenModalOpens([&](QWidget *r) {
             auto *report = qobject_cast<TfrmSchedine *>(r);
             QVERIFY(report);
