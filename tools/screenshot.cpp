@@ -2,15 +2,23 @@
 //   tools/screenshot <output folder>
 #include "app/Avvio.h"
 #include "app/Screens.h"
+#include "base/ProgramFolder.h"
+#include "base/TextField.h"
 #include "billing/BillPanel.h"
+#include "bookings/Registro.h"
+#include "bookings/SchedineScreen.h"
+#include "bookings/Visita.h"
 #include "guests/Clienti.h"
+#include "platform/Clock.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
 static void shoot(QWidget *w, const QString &file)
@@ -82,6 +90,52 @@ int main(int argc, char *argv[])
     frmClienti->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
     frmClienti->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
     shoot(frmClienti, out + QStringLiteral("/conto.png"));
+    frmClienti->hide();
+
+    // The police guest report of one day, over a register of its own.
+    {
+        QTemporaryDir register_;
+        ProgramFolder::setForTests(register_.path());
+        Clock::setFixed(QDateTime(QDate(2026, 8, 14), QTime(9, 0)));
+        namespace F = VisitaField;
+        // clang-format off
+        const QStringList guests[] = {
+            // type, room, surname, name, sex, born, municipality, province, state, citizenship, document, number, issued
+            {"17", "12", "Bianchi", "Giulia", "2", "01/08/1985", "403015146", "MI", "100000100", "100000100", "IDELE", "CA12345AB", "403015146"},
+            {"19", "12", "Bianchi", "Marco", "1", "12/05/1983", "412058091", "RM", "100000100", "100000100", "", "", ""},
+            {"19", "12", "Bianchi", "Sofia", "2", "03/03/2016", "403015146", "MI", "", "100000100", "", "", ""},
+            {"16", "7", "Müller", "Jürgen", "1", "02/11/1975", "", "", "100000216", "100000216", "PASOR", "C01X00T47", "100000216"},
+            {"18", "20", "Ferrari", "Luca", "1", "21/09/1990", "401001272", "TO", "100000100", "100000100", "IDENT", "AY7654321", ""},
+            {"20", "20", "Conti", "Elena", "", "30/02/1992", "401001272", "TO", "100000100", "100000100", "", "", ""},
+            {"16", "3", "Dubois", "Hélène", "2", "15/06/1979", "", "", "100000215", "", "PASOR", "19AB12345", "100000215"},
+            // clang-format on
+        };
+        QByteArray all;
+        for (const QStringList &g : guests) {
+            QByteArray r(TVisita::Size, '\0');
+            const FieldSpec fields[] = {F::CodTipo,      F::Camera,          F::Cognome,       F::Nome,
+                                        F::CodSesso,     F::DataNasc,        F::CodComuneNasc, F::ProvNasc,
+                                        F::CodStatoNasc, F::CodCittadinanza, F::CodTipoDoc,    F::NumDoc,
+                                        F::CodLuogoRil};
+            for (int i = 0; i < 13; ++i)
+                TextField::write(r.data(), fields[i], g[i]);
+            TextField::write(r.data(), F::DataEnt, QStringLiteral("14/08/2026"));
+            TextField::write(r.data(), F::DataUsc, QStringLiteral("18/08/2026"));
+            TextField::write(r.data(), F::Giorni, QStringLiteral("04"));
+            TextField::write(r.data(), F::Disdetta, QStringLiteral("No"));
+            all += r;
+        }
+        QFile reg(ProgramFolder::file(QStringLiteral("Registro.pro")));
+        if (reg.open(QIODevice::WriteOnly))
+            reg.write(all);
+        reg.close();
+        auto *schedine = new TfrmSchedine(frmRegistro);
+        schedine->show();
+        shoot(schedine, out + QStringLiteral("/schedine.png"));
+        delete schedine;
+        Clock::reset();
+        ProgramFolder::setForTests(QString());
+    }
     Screens::destroyAll();
     return 0;
 }
