@@ -1,8 +1,16 @@
 // Takes the pictures of the README: run under a display (Xvfb is fine) from the build folder.
 //   tools/screenshot <output folder>
 #include "app/Avvio.h"
+#include "app/CambiaPassword.h"
+#include "app/Guida.h"
+#include "app/Password.h"
 #include "app/Screens.h"
+#include "base/ProgramFolder.h"
 #include "billing/BillPanel.h"
+#include "billing/PriceList.h"
+#include "billing/Prodotti.h"
+#include "guests/AllegaCartella.h"
+#include "guests/Cartella.h"
 #include "guests/Clienti.h"
 
 #include <QApplication>
@@ -11,7 +19,20 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTimer>
+
+// A screen at the size it opens with (sub-screens have fixed sizes).
+static void shootAsIs(QWidget *w, const QString &file)
+{
+    w->show();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    w->grab().save(file);
+    w->hide();
+}
 
 static void shoot(QWidget *w, const QString &file)
 {
@@ -82,6 +103,51 @@ int main(int argc, char *argv[])
     frmClienti->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
     frmClienti->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
     shoot(frmClienti, out + QStringLiteral("/conto.png"));
+    frmClienti->hide();
+
+    // The user guide's pictures: the login, the price list and the guest card's sub-screens.
+    frmPassword->txtPassword->setText(QStringLiteral("sottobicchiere"));
+    shootAsIs(frmPassword, out + QStringLiteral("/password.png"));
+    frmCambiaPassword->show();
+    frmCambiaPassword->txtPasswordOld->setText(QStringLiteral("sottobicchiere"));
+    frmCambiaPassword->txtPasswordNew->setText(QStringLiteral("Camere2026"));
+    frmCambiaPassword->txtConferma->setText(QStringLiteral("Camere2026"));
+    shootAsIs(frmCambiaPassword, out + QStringLiteral("/cambiapassword.png"));
+
+    QTemporaryDir folder;
+    ProgramFolder::setForTests(folder.path());
+    QSaveFile list(PriceList::path());
+    list.open(QIODevice::WriteOnly);
+    list.write(PriceList::encode({PriceList::makeLine(u"Camera singola, pernottamento e colazione", u"65,00"),
+                                  PriceList::makeLine(u"Camera doppia, pernottamento e colazione", u"95,00"),
+                                  PriceList::makeLine(u"Camera matrimoniale, mezza pensione", u"180,00"),
+                                  PriceList::makeLine(u"Supplemento letto aggiunto", u"25,00"),
+                                  PriceList::makeLine(u"Parcheggio coperto (al giorno)", u"12,00"),
+                                  PriceList::makeLine(u"Cena fuori pensione", u"30,00"),
+                                  PriceList::makeLine(u"Vino della casa (bottiglia)", u"18,50"),
+                                  PriceList::makeLine(u"Caffè", u"1,20"),
+                                  PriceList::makeLine(u"Escursione in barca", u"35,00")}));
+    list.commit();
+    shoot(frmProdotti, out + QStringLiteral("/prodotti.png"));
+    frmProdotti->hide();
+
+    auto *allega = new TfrmAllegaCartella(frmClienti);
+    allega->setFiles(
+        {{QStringLiteral("Carta identità Bianchi Giulia.pdf"), QStringLiteral("Contratto.2026.08.pdf"), QString()},
+         {QStringLiteral("Carta di identità, fronte e retro"), QStringLiteral("Contratto di soggiorno firmato"),
+          QString()}});
+    shootAsIs(allega, out + QStringLiteral("/allega.png"));
+    delete allega;
+    auto *cartella = new TfrmCartella(frmClienti);
+    cartella->setPosition(QStringLiteral("12"));
+    shootAsIs(cartella, out + QStringLiteral("/cartella.png"));
+    delete cartella;
+    auto *guida = new TfrmGuida(frmAvvio);
+    guida->showTopic(HelpTopic::general());
+    shootAsIs(guida, out + QStringLiteral("/guida.png"));
+    delete guida;
+    ProgramFolder::setForTests(QString());
+
     Screens::destroyAll();
     return 0;
 }
