@@ -113,7 +113,7 @@ void TestGuida::screenShowsTheJoinedParagraphs()
     // On screen each paragraph is followed by one empty line.
     const QStringList shown = g.txtGuida->toPlainText().split(u'\n');
     QCOMPARE(shown.size(), 5 * 2 - 1);
-    QCOMPARE(shown[2],
+    QCOMPARE(shown[4],
              QStringLiteral("Per eliminare un prodotto o servizio dall'elenco, basta selezionarlo con un clic "
                             "e premere il pulsante Elimina voce."));
     QCOMPARE(shown[1], QString());
