@@ -16,6 +16,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cstdio>
@@ -92,8 +93,9 @@ void fitPictures(QTextDocument &doc, qreal width)
         doc.addResource(QTextDocument::ImageResource, url, loaded);
         // Screen pictures at 60% of their size on a 96 dpi screen, never wider than the text.
         const qreal w = qMin(width, loaded.width() * 0.6 * kDpi / 96.0);
-        p.format.setWidth(w);
-        p.format.setHeight(w * loaded.height() / loaded.width());
+        // The layout scales picture sizes from 96 dpi to the writer's resolution by itself.
+        p.format.setWidth(w * 96.0 / kDpi);
+        p.format.setHeight(w * 96.0 / kDpi * loaded.height() / loaded.width());
         QTextCursor c(&doc);
         c.setPosition(p.position);
         c.setPosition(p.position + p.length, QTextCursor::KeepAnchor);
@@ -108,8 +110,9 @@ void fitPictures(QTextDocument &doc, qreal width)
 
 int pageOf(QTextDocument &doc, const QTextBlock &b)
 {
-    const qreal top = doc.documentLayout()->blockBoundingRect(b).top();
-    return int(top / doc.pageSize().height()) + 1;
+    // A heading that opens a page has its rectangle start on the page before: its last line tells.
+    const qreal bottom = doc.documentLayout()->blockBoundingRect(b).bottom() - 1;
+    return int(bottom / doc.pageSize().height()) + 1;
 }
 
 } // namespace
@@ -168,8 +171,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // The table of contents goes before the first section, one line per section.
-    const qreal right = page.width();
+    // The table of contents goes before the first section: a borderless table, a section a row.
     QTextCursor toc(headings.front().block.previous());
     toc.movePosition(QTextCursor::EndOfBlock);
     QTextBlockFormat titleFormat;
@@ -182,33 +184,62 @@ int main(int argc, char *argv[])
     titleChars.setForeground(QColor(0x20, 0x52, 0x7a));
     toc.insertBlock(titleFormat, titleChars);
     toc.insertText(QStringLiteral("Indice"));
-    std::vector<QTextBlock> entries;
-    for (const Heading &h : headings) {
-        QTextBlockFormat bf;
-        bf.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
-        bf.setLeftMargin(h.level == 1 ? 0 : pt(18));
-        bf.setTopMargin(h.level == 1 ? pt(7) : pt(1));
-        bf.setTabPositions({QTextOption::Tab(right, QTextOption::RightTab)});
+    QTextTableFormat table;
+    table.setBorder(0);
+    table.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    table.setCellSpacing(0);
+    table.setCellPadding(pt(1.5));
+    table.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    table.setColumnWidthConstraints(
+        {QTextLength(QTextLength::PercentageLength, 90), QTextLength(QTextLength::PercentageLength, 10)});
+    QTextTable *entries = toc.insertTable(int(headings.size()), 2, table);
+    for (size_t i = 0; i < headings.size(); ++i) {
+        const Heading &h = headings[i];
         QTextCharFormat cf;
         cf.setFontFamilies({kFamily});
         cf.setFontPointSize(h.level == 1 ? 12 : 10.5);
         cf.setFontWeight(h.level == 1 ? QFont::Bold : QFont::Normal);
-        toc.insertBlock(bf, cf);
-        toc.insertText(h.block.text() + QStringLiteral("\t00"));
-        entries.push_back(toc.block());
+        QTextBlockFormat bf;
+        bf.setLeftMargin(h.level == 1 ? 0 : pt(18));
+        bf.setTopMargin(h.level == 1 && i > 0 ? pt(7) : 0);
+        QTextCursor title = entries->cellAt(int(i), 0).firstCursorPosition();
+        title.setBlockFormat(bf);
+        title.insertText(h.block.text(), cf);
+        bf.setLeftMargin(0);
+        bf.setAlignment(Qt::AlignRight);
+        QTextCursor number = entries->cellAt(int(i), 1).firstCursorPosition();
+        number.setBlockFormat(bf);
+        number.insertText(QStringLiteral("00"), cf);
     }
-    // The heading block after the entries keeps its own page break.
     doc.setPageSize(page);
 
-    // Page numbers have at most two digits, so filling them in moves no line.
-    for (size_t i = 0; i < headings.size(); ++i) {
-        QTextCursor c(entries[i]);
-        c.movePosition(QTextCursor::EndOfBlock);
-        c.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor, 2);
-        c.insertText(QString::number(pageOf(doc, headings[i].block)));
+    // Edits after a layout can leave later blocks unlaid: every count starts from a whole new layout.
+    auto layOut = [&doc] {
+        doc.markContentsDirty(0, doc.characterCount());
+        return doc.pageCount();
+    };
+    // Page numbers take one or two digits in a cell of their own, so filling them in moves no
+    // line; the loop makes sure of it.
+    std::vector<int> numbers(headings.size(), 0);
+    for (int pass = 0;; ++pass) {
+        layOut();
+        std::vector<int> now;
+        for (const Heading &h : headings)
+            now.push_back(pageOf(doc, h.block));
+        if (now == numbers)
+            break;
+        if (pass == 3) {
+            std::fprintf(stderr, "guida: the table of contents does not settle\n");
+            return 1;
+        }
+        numbers = now;
+        for (size_t i = 0; i < headings.size(); ++i) {
+            QTextCursor c = entries->cellAt(int(i), 1).firstCursorPosition();
+            c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            c.insertText(QString::number(numbers[i]));
+        }
     }
-
-    const int pages = doc.pageCount();
+    const int pages = layOut();
     QPainter p(&pdf);
     QFont small(kFamily);
     small.setPointSizeF(9);
