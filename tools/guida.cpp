@@ -42,7 +42,6 @@ void styleBlock(QTextBlock block, int level, bool cover)
     QTextCharFormat cf;
     cf.setFontFamilies({kFamily});
     cf.setFontWeight(QFont::Bold);
-    cf.setProperty(QTextFormat::FontSizeAdjustment, 0);
     if (cover) {
         bf.setAlignment(Qt::AlignHCenter);
         bf.setTopMargin(pt(180));
@@ -67,7 +66,7 @@ void styleBlock(QTextBlock block, int level, bool cover)
     }
     c.setBlockFormat(bf);
     c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    c.mergeCharFormat(cf);
+    c.setCharFormat(cf);
 }
 
 // Pictures as wide as the text at most, their proportions kept.
