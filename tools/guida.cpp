@@ -19,6 +19,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -44,7 +45,6 @@ void styleBlock(QTextBlock block, int level, bool cover)
     cf.setFontWeight(QFont::Bold);
     if (cover) {
         bf.setAlignment(Qt::AlignHCenter);
-        bf.setTopMargin(pt(180));
         bf.setBottomMargin(pt(24));
         cf.setFontPointSize(30);
         cf.setForeground(QColor(0x20, 0x52, 0x7a));
@@ -170,6 +170,24 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // The cover: the title lowered by an empty line of its own (the first block of a page takes no
+    // top margin), and what follows it up to the first section, centred.
+    {
+        const QTextBlockFormat title = doc.begin().blockFormat();
+        QTextCursor top(&doc);
+        top.insertBlock();
+        QTextBlockFormat spacer;
+        // Line heights count in 96 dpi units: 180 points down the page.
+        spacer.setLineHeight(180 * 96.0 / 72, QTextBlockFormat::FixedHeight);
+        QTextCursor(doc.begin()).setBlockFormat(spacer);
+        QTextCursor(doc.begin().next()).setBlockFormat(title);
+    }
+    for (QTextBlock b = doc.begin().next(); b.isValid() && b != headings.front().block; b = b.next()) {
+        QTextCursor c(b);
+        QTextBlockFormat bf = b.blockFormat();
+        bf.setAlignment(Qt::AlignHCenter);
+        c.setBlockFormat(bf);
+    }
     // The table of contents goes before the first section: a borderless table, a section a row.
     QTextCursor toc(headings.front().block.previous());
     toc.movePosition(QTextCursor::EndOfBlock);
@@ -217,6 +235,25 @@ int main(int argc, char *argv[])
         doc.markContentsDirty(0, doc.characterCount());
         return doc.pageCount();
     };
+    // A second-level heading left at the foot of a page goes over to the next one with its text.
+    for (int pass = 0; pass < 20; ++pass) {
+        layOut();
+        bool moved = false;
+        for (const Heading &h : headings) {
+            const QRectF r = doc.documentLayout()->blockBoundingRect(h.block);
+            const qreal onPage = std::fmod(r.bottom(), page.height());
+            if (h.level == 2 && onPage > page.height() * 0.88) {
+                QTextCursor c(h.block);
+                QTextBlockFormat bf = h.block.blockFormat();
+                bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                c.setBlockFormat(bf);
+                moved = true;
+                break;
+            }
+        }
+        if (!moved)
+            break;
+    }
     // Page numbers take one or two digits in a cell of their own, so filling them in moves no
     // line; the loop makes sure of it.
     std::vector<int> numbers(headings.size(), 0);
