@@ -6,12 +6,17 @@
 #include "app/Password.h"
 #include "app/Screens.h"
 #include "base/ProgramFolder.h"
+#include "base/RecordFile.h"
 #include "billing/BillPanel.h"
 #include "billing/PriceList.h"
 #include "billing/Prodotti.h"
+#include "bookings/EntratiOggi.h"
+#include "bookings/Registro.h"
+#include "bookings/Visita.h"
 #include "guests/AllegaCartella.h"
 #include "guests/Cartella.h"
 #include "guests/Clienti.h"
+#include "platform/Clock.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -146,6 +151,35 @@ int main(int argc, char *argv[])
     guida->showTopic(HelpTopic::general());
     shootAsIs(guida, out + QStringLiteral("/guida.png"));
     delete guida;
+
+    // The day's arrivals, over a few bookings of a fixed day.
+    Clock::setFixed(QDateTime(QDate(2026, 8, 14), QTime(10, 30)));
+    {
+        RecordFile bookings(registroPath(), TVisita::Size);
+        bookings.open();
+        // clang-format off
+        const QStringList stays[] = {{"14/08/2026", "15:00", "12 - Vista mare", "03", "Bianchi", "Giulia", "17/08/2026", "333 1234567"},
+                                     {"14/08/2026", "18:30", "5", "02", "Rossi", "Mario", "16/08/2026", "347 7654321"},
+                                     {"14/08/2026", "", "Bungalow 3", "07", "Esposito", "Anna", "21/08/2026", "320 1112223"}};
+        // clang-format on
+        for (const QStringList &v : stays) {
+            TVisita r;
+            r.set(VisitaField::DataEnt, v[0]);
+            r.set(VisitaField::OraEnt, v[1]);
+            r.set(VisitaField::Camera, v[2]);
+            r.set(VisitaField::Giorni, v[3]);
+            r.set(VisitaField::Cognome, v[4]);
+            r.set(VisitaField::Nome, v[5]);
+            r.set(VisitaField::DataUsc, v[6]);
+            r.set(VisitaField::Cellulare, v[7]);
+            r.set(VisitaField::Disdetta, QStringLiteral("No"));
+            bookings.append(r.bytes.data());
+        }
+    }
+    auto *arrivi = new TfrmEntratiOggi(frmRegistro);
+    shootAsIs(arrivi, out + QStringLiteral("/entratioggi.png"));
+    delete arrivi;
+    Clock::reset();
     ProgramFolder::setForTests(QString());
 
     Screens::destroyAll();
