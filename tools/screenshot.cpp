@@ -1,13 +1,22 @@
 // Takes the pictures of the README: run under a display (Xvfb is fine) from the build folder.
 //   tools/screenshot <output folder>
 #include "app/Avvio.h"
+#include "app/CambiaPassword.h"
+#include "app/Guida.h"
+#include "app/Password.h"
 #include "app/Screens.h"
 #include "base/ProgramFolder.h"
+#include "base/RecordFile.h"
 #include "base/TextField.h"
 #include "billing/BillPanel.h"
+#include "billing/PriceList.h"
+#include "billing/Prodotti.h"
+#include "bookings/EntratiOggi.h"
 #include "bookings/Registro.h"
 #include "bookings/SchedineScreen.h"
 #include "bookings/Visita.h"
+#include "guests/AllegaCartella.h"
+#include "guests/Cartella.h"
 #include "guests/Clienti.h"
 #include "platform/Clock.h"
 
@@ -18,8 +27,20 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTimer>
+
+// A screen at the size it opens with (sub-screens have fixed sizes).
+static void shootAsIs(QWidget *w, const QString &file)
+{
+    w->show();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    w->grab().save(file);
+    w->hide();
+}
 
 static void shoot(QWidget *w, const QString &file)
 {
@@ -136,6 +157,78 @@ int main(int argc, char *argv[])
         Clock::reset();
         ProgramFolder::setForTests(QString());
     }
+    // The user guide's pictures: the login, the price list and the guest card's sub-screens.
+    frmPassword->txtPassword->setText(QStringLiteral("sottobicchiere"));
+    shootAsIs(frmPassword, out + QStringLiteral("/password.png"));
+    frmCambiaPassword->show();
+    frmCambiaPassword->txtPasswordOld->setText(QStringLiteral("sottobicchiere"));
+    frmCambiaPassword->txtPasswordNew->setText(QStringLiteral("Camere2026"));
+    frmCambiaPassword->txtConferma->setText(QStringLiteral("Camere2026"));
+    shootAsIs(frmCambiaPassword, out + QStringLiteral("/cambiapassword.png"));
+
+    QTemporaryDir folder;
+    ProgramFolder::setForTests(folder.path());
+    QSaveFile list(PriceList::path());
+    list.open(QIODevice::WriteOnly);
+    list.write(PriceList::encode({PriceList::makeLine(u"Camera singola, pernottamento e colazione", u"65,00"),
+                                  PriceList::makeLine(u"Camera doppia, pernottamento e colazione", u"95,00"),
+                                  PriceList::makeLine(u"Camera matrimoniale, mezza pensione", u"180,00"),
+                                  PriceList::makeLine(u"Supplemento letto aggiunto", u"25,00"),
+                                  PriceList::makeLine(u"Parcheggio coperto (al giorno)", u"12,00"),
+                                  PriceList::makeLine(u"Cena fuori pensione", u"30,00"),
+                                  PriceList::makeLine(u"Vino della casa (bottiglia)", u"18,50"),
+                                  PriceList::makeLine(u"Caffè", u"1,20"),
+                                  PriceList::makeLine(u"Escursione in barca", u"35,00")}));
+    list.commit();
+    shoot(frmProdotti, out + QStringLiteral("/prodotti.png"));
+    frmProdotti->hide();
+
+    auto *allega = new TfrmAllegaCartella(frmClienti);
+    allega->setFiles(
+        {{QStringLiteral("Carta identità Bianchi Giulia.pdf"), QStringLiteral("Contratto.2026.08.pdf"), QString()},
+         {QStringLiteral("Carta di identità, fronte e retro"), QStringLiteral("Contratto di soggiorno firmato"),
+          QString()}});
+    shootAsIs(allega, out + QStringLiteral("/allega.png"));
+    delete allega;
+    auto *cartella = new TfrmCartella(frmClienti);
+    cartella->setPosition(QStringLiteral("12"));
+    shootAsIs(cartella, out + QStringLiteral("/cartella.png"));
+    delete cartella;
+    auto *guida = new TfrmGuida(frmAvvio);
+    guida->showTopic(HelpTopic::general());
+    shootAsIs(guida, out + QStringLiteral("/guida.png"));
+    delete guida;
+
+    // The day's arrivals, over a few bookings of a fixed day.
+    Clock::setFixed(QDateTime(QDate(2026, 8, 14), QTime(10, 30)));
+    {
+        RecordFile bookings(registroPath(), TVisita::Size);
+        bookings.open();
+        // clang-format off
+        const QStringList stays[] = {{"14/08/2026", "15:00", "12 - Vista mare", "03", "Bianchi", "Giulia", "17/08/2026", "333 1234567"},
+                                     {"14/08/2026", "18:30", "5", "02", "Rossi", "Mario", "16/08/2026", "347 7654321"},
+                                     {"14/08/2026", "", "Bungalow 3", "07", "Esposito", "Anna", "21/08/2026", "320 1112223"}};
+        // clang-format on
+        for (const QStringList &v : stays) {
+            TVisita r;
+            r.set(VisitaField::DataEnt, v[0]);
+            r.set(VisitaField::OraEnt, v[1]);
+            r.set(VisitaField::Camera, v[2]);
+            r.set(VisitaField::Giorni, v[3]);
+            r.set(VisitaField::Cognome, v[4]);
+            r.set(VisitaField::Nome, v[5]);
+            r.set(VisitaField::DataUsc, v[6]);
+            r.set(VisitaField::Cellulare, v[7]);
+            r.set(VisitaField::Disdetta, QStringLiteral("No"));
+            bookings.append(r.bytes.data());
+        }
+    }
+    auto *arrivi = new TfrmEntratiOggi(frmRegistro);
+    shootAsIs(arrivi, out + QStringLiteral("/entratioggi.png"));
+    delete arrivi;
+    Clock::reset();
+    ProgramFolder::setForTests(QString());
+
     Screens::destroyAll();
     return 0;
 }

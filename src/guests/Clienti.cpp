@@ -669,19 +669,21 @@ void TfrmClienti::cmdCartellaClick()
             this);
         return;
     }
-    openModal<TfrmCartella>(this, pos);
+    openModal<TfrmCartella>(this, QString(), [&](TfrmCartella *d) { d->setPosition(pos); });
 }
 
 void TfrmClienti::cmdFileClick()
 {
-    openModal<TfrmAllegaCartella>(this, QStringLiteral("clienti"), [this](TfrmAllegaCartella *d) {
-        d->txtFile01->setText(Text::trimmed(lblFile01->text()));
-        d->txtDesc01->setText(Text::trimmed(lblDesc01->text()));
-        d->txtFile02->setText(Text::trimmed(lblFile02->text()));
-        d->txtDesc02->setText(Text::trimmed(lblDesc02->text()));
-        d->txtFile03->setText(Text::trimmed(lblFile03->text()));
-        d->txtDesc03->setText(Text::trimmed(lblDesc03->text()));
-    });
+    const auto applied = TfrmAllegaCartella::edit(this, {{lblFile01->text(), lblFile02->text(), lblFile03->text()},
+                                                         {lblDesc01->text(), lblDesc02->text(), lblDesc03->text()}});
+    if (!applied)
+        return;
+    lblFile01->setText(applied->names[0]);
+    lblFile02->setText(applied->names[1]);
+    lblFile03->setText(applied->names[2]);
+    lblDesc01->setText(applied->descriptions[0]);
+    lblDesc02->setText(applied->descriptions[1]);
+    lblDesc03->setText(applied->descriptions[2]);
 }
 
 void TfrmClienti::cmdStampaClick() { openModal<TfrmStampaClienti>(this); }
