@@ -154,13 +154,14 @@ Plan Builder::finish()
 {
     Plan plan = std::move(m_plan);
     const int n = int(m_roomBytes.size());
-    std::vector<QString> names(size_t(n));
+    const size_t rooms = m_roomBytes.size();
+    std::vector<QString> names(rooms);
     for (int r = 0; r < n; ++r)
         names[size_t(r)] = Cp1252::toUnicode(m_roomBytes[size_t(r)]);
-    std::vector<int> order(size_t(n));
+    std::vector<int> order(rooms);
     std::iota(order.begin(), order.end(), 0);
     std::sort(order.begin(), order.end(), [&](int a, int b) { return roomLess(names[size_t(a)], names[size_t(b)]); });
-    std::vector<int> rowOf(size_t(n));
+    std::vector<int> rowOf(rooms);
     for (int row = 0; row < n; ++row) {
         rowOf[size_t(order[size_t(row)])] = row;
         plan.rooms.append(names[size_t(order[size_t(row)])]);

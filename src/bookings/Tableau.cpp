@@ -473,7 +473,7 @@ void TfrmTableau::showWindow()
 {
     const QDate today = Clock::today();
     grdTableau->setWindow(&m_plan, Occupancy::window(m_plan, m_first, m_days), today);
-    const Occupancy::Window &w = grdTableau->window();
+    const Occupancy::Window &w = grdTableau->range();
     lblPeriodo->setText(QStringLiteral("dal ") + Dates::format(m_first) + QStringLiteral(" al ")
                         + Dates::format(m_first.addDays(m_days - 1)));
     lblSovrapposizioni->setText(QStringLiteral("Sovrapposizioni nel periodo: %1 notti-camera").arg(w.overbookedRoomNights));

@@ -25,7 +25,7 @@ public:
     explicit TableauGrid(QWidget *parent = nullptr);
     // The plan stays owned by the caller and must outlive the next setWindow().
     void setWindow(const Occupancy::Plan *plan, Occupancy::Window window, const QDate &today);
-    const Occupancy::Window &window() const { return m_window; }
+    const Occupancy::Window &range() const { return m_window; }
 
     // The cell of a room and a day of the range in viewport coordinates (scrolled as shown).
     QRect cellRect(int room, int day) const;
