@@ -242,8 +242,7 @@ Window window(const Plan &plan, const QDate &first, int days)
         const auto reachBegin = plan.reach.begin() + plan.roomStart[size_t(r)];
         const auto reachEnd = plan.reach.begin() + plan.roomStart[size_t(r) + 1];
         const qsizetype lo = plan.roomStart[size_t(r)] + (std::upper_bound(reachBegin, reachEnd, from) - reachBegin);
-        const auto hiIt =
-            std::lower_bound(begin, end, to, [](const Stay &s, qint64 day) { return s.arrival < day; });
+        const auto hiIt = std::lower_bound(begin, end, to, [](const Stay &s, qint64 day) { return s.arrival < day; });
         const qsizetype hi = hiIt - plan.stays.begin();
         std::vector<qint64> laneEnds;
         for (qsizetype i = lo; i < hi; ++i) {

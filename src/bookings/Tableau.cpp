@@ -217,7 +217,8 @@ void TableauGrid::paintEvent(QPaintEvent *)
                 p.drawRoundedRect(bar, 3, 3);
                 const bool past = !s.overbooked && Occupancy::whenOf(s, m_today) == Occupancy::When::Past;
                 p.setPen(past ? Qt::black : Qt::white);
-                const QRect text = bar.adjusted(4, 0, -2, 0).intersected(QRect(roomWidth, 0, all.width(), all.height()));
+                const QRect text =
+                    bar.adjusted(4, 0, -2, 0).intersected(QRect(roomWidth, 0, all.width(), all.height()));
                 p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
                            p.fontMetrics().elidedText(s.label(), Qt::ElideRight, text.width()));
             }
@@ -240,7 +241,8 @@ void TableauGrid::paintEvent(QPaintEvent *)
         p.drawRect(c.adjusted(0, 0, 0, -1));
         p.setPen(Qt::black);
         p.setFont(small);
-        p.drawText(c.adjusted(0, 2, 0, -c.height() / 2), Qt::AlignCenter, QString::fromLatin1(kWeekdays[day.dayOfWeek() - 1]));
+        p.drawText(c.adjusted(0, 2, 0, -c.height() / 2), Qt::AlignCenter,
+                   QString::fromLatin1(kWeekdays[day.dayOfWeek() - 1]));
         p.setFont(bold);
         const bool withMonth = d == firstDay || day.day() == 1;
         p.drawText(c.adjusted(0, c.height() / 2, 0, -2), Qt::AlignCenter,
@@ -283,8 +285,7 @@ void TableauGrid::paintEvent(QPaintEvent *)
         const int x = cellRect(0, d).left();
         p.drawText(QRect(x, cy, dayWidth, line), Qt::AlignCenter,
                    QStringLiteral("%1/%2").arg(m_window.occupiedRooms[size_t(d)]).arg(rows));
-        p.drawText(QRect(x, cy + line, dayWidth, line), Qt::AlignCenter,
-                   QString::number(m_window.persons[size_t(d)]));
+        p.drawText(QRect(x, cy + line, dayWidth, line), Qt::AlignCenter, QString::number(m_window.persons[size_t(d)]));
     }
 }
 
@@ -476,7 +477,8 @@ void TfrmTableau::showWindow()
     const Occupancy::Window &w = grdTableau->range();
     lblPeriodo->setText(QStringLiteral("dal ") + Dates::format(m_first) + QStringLiteral(" al ")
                         + Dates::format(m_first.addDays(m_days - 1)));
-    lblSovrapposizioni->setText(QStringLiteral("Sovrapposizioni nel periodo: %1 notti-camera").arg(w.overbookedRoomNights));
+    lblSovrapposizioni->setText(
+        QStringLiteral("Sovrapposizioni nel periodo: %1 notti-camera").arg(w.overbookedRoomNights));
     const qsizetype invalid = qsizetype(m_plan.invalid.size());
     lblNonValide->setText(Occupancy::invalidText(invalid));
     lblNonValide->setVisible(invalid > 0);
@@ -503,8 +505,7 @@ void TfrmTableau::hover(qsizetype stay)
             f.read(s.position, r.bytes.data());
             rate = r.get(VisitaField::Tariffa);
             mobile = r.get(VisitaField::Cellulare);
-        } catch (const ArchiveError &) {
-        }
+        } catch (const ArchiveError &) {}
         m_hoverPosition = s.position;
         m_hoverText = Occupancy::details(s, rate, mobile);
     }

@@ -17,7 +17,7 @@ class TableauGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
     static constexpr int roomWidth = 90;
-    static constexpr int dayWidth = 34;
+    static constexpr int dayWidth = 32;
     static constexpr int headerHeight = 34;
     static constexpr int rowHeight = 22;
     static constexpr int countsHeight = 2 * 18;

@@ -101,8 +101,8 @@ Document build(const Occupancy::Plan &plan_, const QDate &first, int days, const
         const double bodyBottom = bodyTop + bodyRows * rowHeight;
         const double right = roomWidth + pg.dayCount * dayWidth;
         // A page before the last fills its sheet, so the next one starts on a sheet of its own.
-        Band &band = doc.addBand(QStringLiteral("Pagina%1").arg(p + 1), BandKind::Page,
-                                 last ? bodyBottom : area.height());
+        Band &band =
+            doc.addBand(QStringLiteral("Pagina%1").arg(p + 1), BandKind::Page, last ? bodyBottom : area.height());
 
         band.addText(QStringLiteral("txtTitolo"), QRectF(2, 1, 273, 5), heading, {QStringLiteral("Verdana"), 9, true},
                      Qt::AlignHCenter | Qt::AlignVCenter, White, SlateGrey);
@@ -148,10 +148,11 @@ Document build(const Occupancy::Plan &plan_, const QDate &first, int days, const
                 const double x0 = roomWidth + double(qMax(s.arrival, from) - from) * dayWidth;
                 const double x1 = roomWidth + double(qMin(s.departure, to) - from) * dayWidth;
                 const Rgb fill = barColour(s, today);
-                band.addText(QStringLiteral("bar%1").arg(s.position),
-                             QRectF(x0 + 0.3, y + 0.5 + w.lane[size_t(room)][v] * laneHeight, x1 - x0 - 0.6, laneHeight),
-                             s.label(), small(lanes > 1 ? 5 : 6), Qt::AlignLeft | Qt::AlignVCenter,
-                             fill == Past ? Black : White, fill);
+                band.addText(
+                    QStringLiteral("bar%1").arg(s.position),
+                    QRectF(x0 + 0.3, y + 0.5 + w.lane[size_t(room)][v] * laneHeight, x1 - x0 - 0.6, laneHeight),
+                    s.label(), small(lanes > 1 ? 5 : 6), Qt::AlignLeft | Qt::AlignVCenter, fill == Past ? Black : White,
+                    fill);
             }
         }
 

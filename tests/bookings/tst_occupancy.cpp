@@ -69,8 +69,8 @@ void TestOccupancy::roomOrder_data()
     QTest::addColumn<QStringList>("rooms");
     QTest::addColumn<QStringList>("sorted");
     QTest::newRow("numbers by value") << QStringList{"101", "10", "2"} << QStringList{"2", "10", "101"};
-    QTest::newRow("numbers before names") << QStringList{"Suite", "101", "Attico", "2"}
-                                          << QStringList{"2", "101", "Attico", "Suite"};
+    QTest::newRow("numbers before names")
+        << QStringList{"Suite", "101", "Attico", "2"} << QStringList{"2", "101", "Attico", "Suite"};
     QTest::newRow("leading zeros") << QStringList{"010", "9", "07", "7"} << QStringList{"07", "7", "9", "010"};
     QTest::newRow("names ignore case") << QStringList{"suite", "Bosco", "attico"}
                                        << QStringList{"attico", "Bosco", "suite"};
@@ -250,7 +250,7 @@ void TestOccupancy::printSplitsALongRangeAcrossPages()
     QVERIFY(!itemOf(p1, "data36"));
     QCOMPARE(itemOf(p2, "data36")->text, QStringLiteral("03/02"));
     QCOMPARE(itemOf(p2, "data49")->text, QStringLiteral("16"));
-    QCOMPARE(itemOf(p1, "giorno2")->fill, Report::Gold); // today
+    QCOMPARE(itemOf(p1, "giorno2")->fill, Report::Gold);     // today
     QCOMPARE(itemOf(p1, "giorno3")->fill, Report::NoColour); // Friday 01/01/2027
     QCOMPARE(itemOf(p1, "giorno4")->fill, 0xffe8e8e8u);      // Saturday
 

@@ -88,7 +88,9 @@ void TestTableau::init()
     m_msgs->clear();
     m_screen = new TfrmTableau(
         nullptr, [this](qint64 n) { m_shown << n; },
-        [this](const QString &room, const QDate &arrival) { m_prepared << Prepared{room, arrival}; });
+        [this](const QString &room, const QDate &arrival) {
+            m_prepared << Prepared{room, arrival};
+        });
     m_screen->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_screen));
 }
@@ -194,9 +196,9 @@ void TestTableau::navigationMovesTheRange()
         QDate first;
     };
     const QList<Step> steps = {
-        {m_screen->btnSettimanaSucc, {2027, 1, 4}}, {m_screen->btnMeseSucc, {2027, 2, 4}},
+        {m_screen->btnSettimanaSucc, {2027, 1, 4}},  {m_screen->btnMeseSucc, {2027, 2, 4}},
         {m_screen->btnSettimanaPrec, {2027, 1, 28}}, {m_screen->btnMesePrec, {2026, 12, 28}},
-        {m_screen->btnMesePrec, {2026, 11, 28}},    {m_screen->btnOggi, {2026, 12, 28}},
+        {m_screen->btnMesePrec, {2026, 11, 28}},     {m_screen->btnOggi, {2026, 12, 28}},
     };
     for (const Step &s : steps) {
         QTest::mouseClick(s.button, Qt::LeftButton);

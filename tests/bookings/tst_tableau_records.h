@@ -40,18 +40,18 @@ inline QByteArray hotel()
     TextField::write(rossi.data(), F::Tariffa, QStringLiteral("80 euro"));
     TextField::write(rossi.data(), F::Cellulare, QStringLiteral("3331234567"));
     return concat({
-        rossi,                                                                             // 1: across the year's end
-        withRawRoom(stay("2", "Bianchi", "Anna", "31/12/2026", "01/01/2027"), " 2\t"),    // 2: one night
-        stay("Suite", "Verdi", "Luca", "05/01/2027", "05/01/2027"),                        // 3: leaves as it arrives
-        stay("10", "Neri", "Paolo", "3/1/2027", "05/01/2027"),                             // 4: unreadable arrival
+        rossi,                                                                         // 1: across the year's end
+        withRawRoom(stay("2", "Bianchi", "Anna", "31/12/2026", "01/01/2027"), " 2\t"), // 2: one night
+        stay("Suite", "Verdi", "Luca", "05/01/2027", "05/01/2027"),                    // 3: leaves as it arrives
+        stay("10", "Neri", "Paolo", "3/1/2027", "05/01/2027"),                         // 4: unreadable arrival
         stay("10", "Gialli", "Sara", "31/12/2026", "03/01/2027", 2, 0, QStringLiteral("Sì")), // 5: cancelled
-        stay("10", "Blu", "Carla", "30/12/2026", "01/01/2027"),                            // 6: overlaps 7
-        stay("10", "Viola", "Dario", "31/12/2026", "02/01/2027", 2),                       // 7: overlaps 6
-        stay("Suite", "Costa", "Elena", "01/01/2027", "02/01/2027", 2),                    // 8: one night
-        stay("10", "Ferri", "Gino", "02/01/2027", "04/01/2027", 2, 2),                     // 9: arrives as 7 leaves
-        stay("Suite", "Moretti", "Ugo", "01/12/2026", "31/12/2026"),                       // 10: long, overlaps 11
-        stay("Suite", "Greco", "Ida", "05/12/2026", "06/12/2026"),                         // 11: inside 10
-        stay("10", "Guasto", "Ugo", "xx", "yy", 1, 0, QStringLiteral("Sì")),               // 12: cancelled, no dates
+        stay("10", "Blu", "Carla", "30/12/2026", "01/01/2027"),                               // 6: overlaps 7
+        stay("10", "Viola", "Dario", "31/12/2026", "02/01/2027", 2),                          // 7: overlaps 6
+        stay("Suite", "Costa", "Elena", "01/01/2027", "02/01/2027", 2),                       // 8: one night
+        stay("10", "Ferri", "Gino", "02/01/2027", "04/01/2027", 2, 2),                        // 9: arrives as 7 leaves
+        stay("Suite", "Moretti", "Ugo", "01/12/2026", "31/12/2026"),                          // 10: long, overlaps 11
+        stay("Suite", "Greco", "Ida", "05/12/2026", "06/12/2026"),                            // 11: inside 10
+        stay("10", "Guasto", "Ugo", "xx", "yy", 1, 0, QStringLiteral("Sì")),                  // 12: cancelled, no dates
     });
 }
 
