@@ -62,7 +62,12 @@ int countOf(const char *record, FieldSpec f)
     return n;
 }
 
-QString textOf(const char *record, FieldSpec f) { return RecordList::LineBuilder(record, 32).field(f).take(); }
+void appendText(QString &to, const char *record, FieldSpec f)
+{
+    const QByteArrayView t = trimmedBytes(record, f);
+    for (char c : t)
+        to.append(Cp1252::byteToChar(static_cast<unsigned char>(c)));
+}
 
 bool placeable(qint64 in, qint64 out) { return in != 0 && out != 0 && out > in; }
 
@@ -113,17 +118,24 @@ bool roomLess(const QString &a, const QString &b)
 
 Builder::Builder() { m_stays.reserve(1024); }
 
+void Builder::reserve(qint64 records)
+{
+    const size_t n = size_t(qBound(qint64(0), records, qint64(1) << 22));
+    m_stays.reserve(n);
+    m_plan.labels.reserve(qsizetype(n) * 16);
+}
+
 void Builder::add(qint64 position, const char *record)
 {
     const QByteArrayView room = trimmedBytes(record, F::Camera);
     int r = -1;
     if (!room.isEmpty()) {
-        const QByteArray key = room.toByteArray();
-        auto it = m_roomOf.constFind(key);
+        auto it = m_roomOf.constFind(room);
         if (it == m_roomOf.constEnd()) {
             r = int(m_roomBytes.size());
-            m_roomOf.insert(key, r);
-            m_roomBytes.push_back(key);
+            m_roomBytes.push_back(room.toByteArray());
+            // The view points into the stored bytes, which stay where they are.
+            m_roomOf.insert(QByteArrayView(m_roomBytes.back()), r);
         } else {
             r = *it;
         }
@@ -143,8 +155,12 @@ void Builder::add(qint64 position, const char *record)
     s.room = r;
     s.arrival = in;
     s.departure = out;
-    s.surname = textOf(record, F::Cognome);
-    s.name = textOf(record, F::Nome);
+    QString &labels = m_plan.labels;
+    s.labelAt = qint32(labels.size());
+    appendText(labels, record, F::Cognome);
+    labels.append(QLatin1Char(' '));
+    appendText(labels, record, F::Nome);
+    s.labelLength = qint32(labels.size()) - s.labelAt;
     s.adults = countOf(record, F::Adulti);
     s.children = countOf(record, F::Bambini);
     m_stays.push_back(std::move(s));
@@ -209,6 +225,7 @@ Plan read(const QString &path)
     try {
         RecordFile f(path, TVisita::Size);
         f.open();
+        b.reserve(f.count());
         f.scan([&](qint64 position, const char *rec) {
             b.add(position, rec);
             return true;
@@ -290,9 +307,9 @@ qsizetype stayAt(const Plan &plan, const Window &w, int room, int day, int lane)
     return -1;
 }
 
-QString details(const Stay &s, const QString &rate, const QString &mobile)
+QString details(const Plan &plan, const Stay &s, const QString &rate, const QString &mobile)
 {
-    QString t = s.label() + QStringLiteral(": dal ") + Dates::format(s.arrivalDate()) + QStringLiteral(" al ")
+    QString t = plan.label(s) + QStringLiteral(": dal ") + Dates::format(s.arrivalDate()) + QStringLiteral(" al ")
                 + Dates::format(s.departureDate()) + QStringLiteral(", ") + QString::number(s.nights())
                 + (s.nights() == 1 ? QStringLiteral(" notte") : QStringLiteral(" notti")) + QStringLiteral("; adulti ")
                 + QString::number(s.adults) + QStringLiteral(", bambini ") + QString::number(s.children);

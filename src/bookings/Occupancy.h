@@ -19,7 +19,8 @@ struct Stay {
     int room = -1;       // row in Plan::rooms
     qint64 arrival = 0;  // Julian day numbers; departure is the first night not taken
     qint64 departure = 0;
-    QString surname, name;
+    // "Surname Name" in Plan::labels.
+    qint32 labelAt = 0, labelLength = 0;
     int adults = 0, children = 0;
     // Shares at least one night of its room with another stay.
     bool overbooked = false;
@@ -28,7 +29,6 @@ struct Stay {
     QDate departureDate() const { return QDate::fromJulianDay(departure); }
     int nights() const { return int(departure - arrival); }
     int persons() const { return adults + children; }
-    QString label() const { return surname + QLatin1Char(' ') + name; }
 };
 
 enum class When { Past, InHouse, Future };
@@ -49,6 +49,8 @@ struct Plan {
     // The latest departure among a room's stays up to and including this one, so the stays
     // reaching into a range are found by halving instead of walking from the first.
     std::vector<qint64> reach;
+    // The stays' labels one after the other: one block instead of two texts per booking.
+    QString labels;
     // Valid bookings whose dates cannot be read or whose departure is not after the arrival:
     // nothing is painted for them; their positions, in file order.
     std::vector<qint64> invalid;
@@ -56,19 +58,22 @@ struct Plan {
     bool complete = true;
 
     int roomCount() const { return int(rooms.size()); }
+    // Surname and first name of a stay.
+    QString label(const Stay &s) const { return labels.mid(s.labelAt, s.labelLength); }
 };
 
 // Builds a plan from records handed in file order.
 class Builder {
 public:
     Builder();
+    void reserve(qint64 records);
     void add(qint64 position, const char *record);
     Plan finish();
 
 private:
     Plan m_plan;
-    std::vector<Stay> m_stays; // rooms as first met
-    QHash<QByteArray, int> m_roomOf;
+    std::vector<Stay> m_stays;           // rooms as first met
+    QHash<QByteArrayView, int> m_roomOf; // views of m_roomBytes
     std::vector<QByteArray> m_roomBytes;
 };
 
@@ -104,7 +109,7 @@ Window window(const Plan &plan, const QDate &first, int days);
 qsizetype stayAt(const Plan &plan, const Window &w, int room, int day, int lane = -1);
 
 // The hover text of a stay; rate and mobile come from its record.
-QString details(const Stay &s, const QString &rate, const QString &mobile);
+QString details(const Plan &plan, const Stay &s, const QString &rate, const QString &mobile);
 
 // A valid booking (flag "No") that no bar can show: a date that cannot be read, or a departure
 // not after the arrival.

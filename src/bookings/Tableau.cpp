@@ -220,7 +220,7 @@ void TableauGrid::paintEvent(QPaintEvent *)
                 const QRect text =
                     bar.adjusted(4, 0, -2, 0).intersected(QRect(roomWidth, 0, all.width(), all.height()));
                 p.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                           p.fontMetrics().elidedText(s.label(), Qt::ElideRight, text.width()));
+                           p.fontMetrics().elidedText(m_plan->label(s), Qt::ElideRight, text.width()));
             }
         }
     }
@@ -420,6 +420,19 @@ TfrmTableau::TfrmTableau(QWidget *parent, ShowBooking showBooking, PrepareNew pr
     v->addLayout(legend);
     v->addLayout(bottom);
 
+    auto *hints = new ScreenKit::Hints(panInfo, this);
+    hints->add(btnMesePrec, QStringLiteral("Mostra il periodo che inizia un mese prima."));
+    hints->add(btnSettimanaPrec, QStringLiteral("Mostra il periodo che inizia una settimana prima."));
+    hints->add(btnOggi, QStringLiteral("Torna al periodo che comprende la data odierna."));
+    hints->add(btnData, QStringLiteral("Sceglie dal calendario una data da mostrare."));
+    hints->add(btnSettimanaSucc, QStringLiteral("Mostra il periodo che inizia una settimana dopo."));
+    hints->add(btnMeseSucc, QStringLiteral("Mostra il periodo che inizia un mese dopo."));
+    hints->add(btnNonValide, QStringLiteral("Elenca le prenotazioni con date non valide."));
+    hints->add(btnStampa, QStringLiteral("Stampa il tableau del periodo mostrato."));
+    hints->add(btnChiudi, QStringLiteral("Chiude il tableau delle camere."));
+    panInfo->setText(QStringLiteral("Doppio clic su una prenotazione per richiamarla nella scheda, "
+                                    "su una cella libera per preparare una nuova prenotazione."));
+
     connect(btnMesePrec, &QPushButton::clicked, this, &TfrmTableau::btnMesePrecClick);
     connect(btnSettimanaPrec, &QPushButton::clicked, this, &TfrmTableau::btnSettimanaPrecClick);
     connect(btnOggi, &QPushButton::clicked, this, &TfrmTableau::btnOggiClick);
@@ -483,7 +496,6 @@ void TfrmTableau::showWindow()
     lblNonValide->setText(Occupancy::invalidText(invalid));
     lblNonValide->setVisible(invalid > 0);
     btnNonValide->setVisible(invalid > 0);
-    panInfo->clear();
     grdTableau->setToolTip(QString());
 }
 
@@ -507,7 +519,7 @@ void TfrmTableau::hover(qsizetype stay)
             mobile = r.get(VisitaField::Cellulare);
         } catch (const ArchiveError &) {}
         m_hoverPosition = s.position;
-        m_hoverText = Occupancy::details(s, rate, mobile);
+        m_hoverText = Occupancy::details(m_plan, s, rate, mobile);
     }
     panInfo->setText(m_hoverText);
     grdTableau->setToolTip(m_hoverText);

@@ -151,8 +151,8 @@ Document build(const Occupancy::Plan &plan_, const QDate &first, int days, const
                 band.addText(
                     QStringLiteral("bar%1").arg(s.position),
                     QRectF(x0 + 0.3, y + 0.5 + w.lane[size_t(room)][v] * laneHeight, x1 - x0 - 0.6, laneHeight),
-                    s.label(), small(lanes > 1 ? 5 : 6), Qt::AlignLeft | Qt::AlignVCenter, fill == Past ? Black : White,
-                    fill);
+                    plan_.label(s), small(lanes > 1 ? 5 : 6), Qt::AlignLeft | Qt::AlignVCenter,
+                    fill == Past ? Black : White, fill);
             }
         }
 
