@@ -7,9 +7,11 @@
 #include "base/TextField.h"
 #include "billing/BillPanel.h"
 #include "bookings/Tableau.h"
+#include "bookings/TableauReport.h"
 #include "bookings/Visita.h"
 #include "guests/Clienti.h"
 #include "platform/Clock.h"
+#include "report/ReportPrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -152,6 +154,9 @@ int main(int argc, char *argv[])
         QMouseEvent move(QEvent::MouseMove, at, grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(grid, &move);
         shoot(&tableau, out + QStringLiteral("/tableau.png"));
+        Report::Document print =
+            TableauReport::build(tableau.plan(), tableau.firstDay(), tableau.days(), Clock::today());
+        ReportPrinter::savePdf(print, out + QStringLiteral("/tableau.pdf"));
         Clock::reset();
         ProgramFolder::setForTests(QString());
     }

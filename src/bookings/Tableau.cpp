@@ -278,13 +278,13 @@ void TableauGrid::paintEvent(QPaintEvent *)
     p.drawLine(0, cy, all.width(), cy);
     p.setPen(Qt::black);
     p.setFont(small);
-    p.drawText(QRect(6, cy, roomWidth - 6, line), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Occupate"));
+    p.drawText(QRect(6, cy, roomWidth - 6, line), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Occupate su %1").arg(rows));
     p.drawText(QRect(6, cy + line, roomWidth - 6, line), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Persone"));
     p.setClipRect(QRect(roomWidth, cy, all.width() - roomWidth, countsHeight));
     for (int d = firstDay; d <= lastDay; ++d) {
         const int x = cellRect(0, d).left();
-        p.drawText(QRect(x, cy, dayWidth, line), Qt::AlignCenter,
-                   QStringLiteral("%1/%2").arg(m_window.occupiedRooms[size_t(d)]).arg(rows));
+        p.drawText(QRect(x, cy, dayWidth, line), Qt::AlignCenter, QString::number(m_window.occupiedRooms[size_t(d)]));
         p.drawText(QRect(x, cy + line, dayWidth, line), Qt::AlignCenter, QString::number(m_window.persons[size_t(d)]));
     }
 }

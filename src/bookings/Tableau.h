@@ -16,7 +16,7 @@ class QPushButton;
 class TableauGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    static constexpr int roomWidth = 90;
+    static constexpr int roomWidth = 104;
     static constexpr int dayWidth = 32;
     static constexpr int headerHeight = 34;
     static constexpr int rowHeight = 22;
