@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -442,6 +443,7 @@ TfrmTableau::TfrmTableau(QWidget *parent, ShowBooking showBooking, PrepareNew pr
     connect(btnNonValide, &QPushButton::clicked, this, &TfrmTableau::btnNonValideClick);
     connect(btnStampa, &QPushButton::clicked, this, &TfrmTableau::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(grdTableau, &TableauGrid::stayActivated, this, [this](qsizetype i) {
         if (m_showBooking)
             m_showBooking(m_plan.stays[size_t(i)].position);
@@ -463,6 +465,11 @@ void TfrmTableau::showEvent(QShowEvent *e)
 
 void TfrmTableau::refresh()
 {
+    // A closed tableau reads the register when it is shown again, not at every save.
+    if (!isVisible()) {
+        m_loaded = false;
+        return;
+    }
     m_loaded = true;
     {
         QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -94,7 +94,8 @@ public:
     void btnStampaClick();
 
 public slots:
-    // Reads the register again (after a save on the card) and shows the same range.
+    // Reads the register again (after a save on the card) and shows the same range; a hidden
+    // tableau reads it when it is shown next.
     void refresh();
 
 protected:

@@ -257,6 +257,14 @@ void TestTableau::refreshShowsASavedChange()
     doubleClick(centreOf(2, QDate(2027, 1, 1)));
     QCOMPARE(m_prepared.size(), 1);
     QCOMPARE(m_prepared[0].room, QStringLiteral("10"));
+
+    // Closed, the tableau takes a later save when it is shown again.
+    m_screen->close();
+    m_dir->write(QStringLiteral("Registro.pro"), all + stay("4", "Rosa", "Ada", "30/12/2026", "31/12/2026"));
+    m_screen->refresh();
+    QCOMPARE(m_screen->plan().rooms.size(), 5);
+    m_screen->show();
+    QCOMPARE(m_screen->plan().rooms, (QStringList{"2", "3", "4", "10", "101", "Suite"}));
 }
 
 void TestTableau::invalidBookingsCanBeListed()
