@@ -5,6 +5,7 @@
 #include "app/Guida.h"
 #include "app/Password.h"
 #include "app/Screens.h"
+#include "base/Dates.h"
 #include "base/ProgramFolder.h"
 #include "base/RecordFile.h"
 #include "base/TextField.h"
@@ -14,11 +15,14 @@
 #include "bookings/EntratiOggi.h"
 #include "bookings/Registro.h"
 #include "bookings/SchedineScreen.h"
+#include "bookings/Tableau.h"
+#include "bookings/TableauReport.h"
 #include "bookings/Visita.h"
 #include "guests/AllegaCartella.h"
 #include "guests/Cartella.h"
 #include "guests/Clienti.h"
 #include "platform/Clock.h"
+#include "report/ReportPrinter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -41,6 +45,9 @@ static void shootAsIs(QWidget *w, const QString &file)
     w->grab().save(file);
     w->hide();
 }
+#include <QMouseEvent>
+
+#include <random>
 
 static void shoot(QWidget *w, const QString &file)
 {
@@ -229,6 +236,70 @@ int main(int argc, char *argv[])
     Clock::reset();
     ProgramFolder::setForTests(QString());
 
+    // The tableau over a register of its own: a summer fortnight of a small house, with one
+    // room given twice and a booking whose departure was mistyped.
+    {
+        QTemporaryDir dir;
+        ProgramFolder::setForTests(dir.path());
+        const QDate today(2026, 8, 12);
+        Clock::setFixed(QDateTime(today, QTime(10, 0)));
+        const QStringList rooms = {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",          "10",
+                                   "11", "12", "14", "15", "21", "22", "23", "24", "Dependance", "Suite"};
+        const QStringList guests = {"Rossi Mario",    "Bianchi Giulia", "Ferrari Luca",  "Esposito Anna",
+                                    "Romano Paolo",   "Colombo Sara",   "Ricci Marco",   "Marino Elena",
+                                    "Greco Davide",   "Bruno Chiara",   "Gallo Matteo",  "Conti Laura",
+                                    "De Luca Pietro", "Costa Marta",    "Moretti Ugo",   "Müller Jürgen",
+                                    "Dubois Hélène",  "Smith John",     "Fontana Irene", "Santoro Carlo"};
+        std::mt19937 rng(16);
+        QByteArray all;
+        auto add = [&](const QString &room, const QDate &in, const QDate &out, const QString &who) {
+            QByteArray r(TVisita::Size, '\0');
+            namespace F = VisitaField;
+            TextField::write(r.data(), F::Camera, room);
+            TextField::write(r.data(), F::DataEnt, Dates::format(in));
+            TextField::write(r.data(), F::DataUsc, Dates::format(out));
+            TextField::write(r.data(), F::Cognome, who.section(u' ', 0, -2));
+            TextField::write(r.data(), F::Nome, who.section(u' ', -1));
+            TextField::write(r.data(), F::Adulti, QString::number(1 + rng() % 3));
+            TextField::write(r.data(), F::Bambini, QString::number(rng() % 2));
+            TextField::write(r.data(), F::Tariffa, QStringLiteral("%1 euro a notte").arg(70 + 10 * (rng() % 8)));
+            TextField::write(r.data(), F::Cellulare, QStringLiteral("333 %1").arg(1000000 + rng() % 8999999));
+            TextField::write(r.data(), F::Disdetta, QStringLiteral("No"));
+            all += r;
+        };
+        for (const QString &room : rooms) {
+            QDate d = today.addDays(-8 + int(rng() % 5));
+            while (d < today.addDays(36)) {
+                const QDate out = d.addDays(1 + int(rng() % 7));
+                add(room, d, out, guests[int(rng() % guests.size())]);
+                d = out.addDays(int(rng() % 4));
+            }
+        }
+        add(QStringLiteral("7"), today.addDays(2), today.addDays(5), QStringLiteral("Verdi Alba"));
+        add(QStringLiteral("9"), today.addDays(3), today.addDays(3), QStringLiteral("Neri Franco"));
+        QFile f(ProgramFolder::file(QStringLiteral("Registro.pro")));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(all);
+        f.close();
+        TfrmTableau tableau(nullptr, {}, {});
+        tableau.show();
+        QApplication::processEvents();
+        QWidget *grid = tableau.grdTableau->viewport();
+        QPoint at;
+        for (int r = 0; r < tableau.plan().roomCount() && at.isNull(); ++r) {
+            const qsizetype stay = Occupancy::stayAt(tableau.plan(), tableau.grdTableau->range(), r, 3);
+            if (stay >= 0 && r > 4)
+                at = tableau.grdTableau->barRect(stay).center();
+        }
+        QMouseEvent move(QEvent::MouseMove, at, grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(grid, &move);
+        shoot(&tableau, out + QStringLiteral("/tableau.png"));
+        Report::Document print =
+            TableauReport::build(tableau.plan(), tableau.firstDay(), tableau.days(), Clock::today());
+        ReportPrinter::savePdf(print, out + QStringLiteral("/tableau.pdf"));
+        Clock::reset();
+        ProgramFolder::setForTests(QString());
+    }
     Screens::destroyAll();
     return 0;
 }
