@@ -684,7 +684,10 @@ void TfrmClienti::cmdFileClick()
     });
 }
 
-void TfrmClienti::cmdStampaClick() { openModal<TfrmStampaClienti>(this); }
+void TfrmClienti::cmdStampaClick()
+{
+    openModal<TfrmStampaClienti>(this, QString(), [this](TfrmStampaClienti *d) { d->setRecord(toRecord()); });
+}
 
 void TfrmClienti::cmdEsportaClick() { openModal<TfrmExpClienti>(this); }
 
