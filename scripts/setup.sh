@@ -14,6 +14,12 @@ fi
 if [ "${1:-}" = "--bench" ]; then
   packages+=(libbenchmark-dev)
 fi
+# The office suite that opens the exported spreadsheets, for make test-office.
+for arg in "$@"; do
+  if [ "$arg" = "--office" ]; then
+    packages+=(libreoffice-calc-nogui)
+  fi
+done
 
 missing=()
 for p in "${packages[@]}"; do
