@@ -10,8 +10,10 @@ namespace {
 
 constexpr qsizetype kBlock = 1 << 20;
 
-const char kLeft[] = "<td style=\"text-align: left;\">";
-const char kRight[] = "<td style=\"text-align: right;\">";
+// x:str keeps every cell a text for Excel; LibreOffice reads the cell's own text format instead,
+// without which a postal code or a phone number loses its leading zeros and 12,50 becomes 12,5.
+const char kLeft[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+const char kRight[] = "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">";
 const char kEnd[] = "</td>";
 
 bool isBlankCode(char16_t c) { return c <= 32; }
@@ -66,7 +68,7 @@ bool writeAll(Writer &w, const Sheet &sheet)
     if (sheet.total) {
         out += "<tr><td style=\"text-align: left;\"> </td>"
                "<td style=\"text-align: right; font-weight: bold;\">TOTALE:</td>"
-               "<td style=\"text-align: right; font-weight: bold;\">";
+               "<td style=\"text-align: right; font-weight: bold;\" sdnum=\"1040;0;@\">";
         appendValue(out, *sheet.total);
         out += "</td></tr>";
     }

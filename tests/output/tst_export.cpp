@@ -38,8 +38,9 @@ QByteArray head(const QByteArray &title, int width)
            + "</td>";
 }
 
-QByteArray left(const QByteArray &v) { return "<td style=\"text-align: left;\">" + v + "</td>"; }
-QByteArray right(const QByteArray &v) { return "<td style=\"text-align: right;\">" + v + "</td>"; }
+// Data cells carry the text format LibreOffice reads, so "00100" and "12,50" stay as typed there too.
+QByteArray left(const QByteArray &v) { return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + v + "</td>"; }
+QByteArray right(const QByteArray &v) { return "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">" + v + "</td>"; }
 
 QByteArray row(const QList<QByteArray> &cells)
 {
@@ -253,7 +254,7 @@ private slots:
             expected += "<tr>" + left("") + left("") + right("") + "</tr>";
         expected += "<tr><td style=\"text-align: left;\"> </td>"
                     "<td style=\"text-align: right; font-weight: bold;\">TOTALE:</td>"
-                    "<td style=\"text-align: right; font-weight: bold;\">182,50</td></tr>";
+                    "<td style=\"text-align: right; font-weight: bold;\" sdnum=\"1040;0;@\">182,50</td></tr>";
         expected += kClosing;
         const Export::Sheet s = CardExports::billSheet(b);
         QCOMPARE(s.fileName, QStringLiteral("Conto.xls"));

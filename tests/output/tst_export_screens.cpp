@@ -33,7 +33,7 @@ void writeGuests(const QStringList &surnames)
     }
 }
 
-QByteArray cell(const QByteArray &v) { return "<td style=\"text-align: left;\">" + v + "</td>"; }
+QByteArray cell(const QByteArray &v) { return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" + v + "</td>"; }
 
 } // namespace
 
@@ -290,8 +290,8 @@ private slots:
         const QByteArray file = dir->read(QStringLiteral("Conto.xls"));
         QVERIFY(file.contains("<x:Name>Conto del Cliente</x:Name>"));
         QVERIFY(file.contains("<tr>" + cell("14/08/2026") + cell("Caff\xe8 &amp; brioche")
-                              + "<td style=\"text-align: right;\">3,50</td></tr>"));
-        QVERIFY(file.endsWith("<td style=\"text-align: right; font-weight: bold;\">12,50</td></tr>"
+                              + "<td style=\"text-align: right;\" sdnum=\"1040;0;@\">3,50</td></tr>"));
+        QVERIFY(file.endsWith("<td style=\"text-align: right; font-weight: bold;\" sdnum=\"1040;0;@\">12,50</td></tr>"
                               "</table></body></html>"));
         QCOMPARE(file.count("<tr>"), 1 + 30 + 1);
 
