@@ -49,7 +49,7 @@ TArchiveExportScreen::TArchiveExportScreen(QWidget *parent, const Kind &kind)
     grdRecords->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdRecords->setColumnWidth(0, 60);
     for (int c = 1; c <= kind.columns.size(); ++c)
-        grdRecords->setColumnWidth(c, qMax(70, kind.columns.at(c - 1).width * 3 / 4));
+        grdRecords->setColumnWidth(c, qMax(60, kind.columns.at(c - 1).width * 7 / 10));
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(cmdEsporta);
