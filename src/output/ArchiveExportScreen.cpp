@@ -2,6 +2,7 @@
 
 #include "app/Guida.h"
 #include "output/ExportProcedure.h"
+#include "platform/Messages.h"
 #include "platform/ScreenKit.h"
 
 #include <QApplication>
@@ -84,8 +85,11 @@ void TArchiveExportScreen::showEvent(QShowEvent *e)
 void TArchiveExportScreen::fill()
 {
     QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-    m_model->load(m_kind.path(), m_kind.recordSize);
+    const bool complete = m_model->load(m_kind.path(), m_kind.recordSize);
     QApplication::restoreOverrideCursor();
+    // An archive that cannot be read is said so, never passed off as an empty or a short one.
+    if (!complete)
+        Msg::error(Msg::accessText(), this);
 }
 
 void TArchiveExportScreen::cmdEsportaClick()

@@ -29,7 +29,7 @@ public:
     QLabel *panInfo;
     RecordGridModel *model() const { return m_model; }
 
-    // Reads the archive into the grid.
+    // Reads the archive into the grid; an archive that cannot be read gives the access message.
     void fill();
     void cmdEsportaClick();
     void cmdGuidaClick();

@@ -7,7 +7,7 @@ RecordGridModel::RecordGridModel(const QList<Column> &columns, QObject *parent)
     : QAbstractTableModel(parent), m_columns(columns)
 {}
 
-void RecordGridModel::load(const QString &path, int recordSize)
+bool RecordGridModel::load(const QString &path, int recordSize)
 {
     beginResetModel();
     m_rows = m_loaded = 0;
@@ -15,6 +15,7 @@ void RecordGridModel::load(const QString &path, int recordSize)
     m_offsets.assign(1, 0);
     m_edits.clear();
     const qsizetype fields = m_columns.size();
+    bool complete = true;
     try {
         RecordFile f(path, recordSize);
         f.open();
@@ -38,8 +39,10 @@ void RecordGridModel::load(const QString &path, int recordSize)
         });
     } catch (const ArchiveError &) {
         // The rows read so far stay; the rest of the grid stays empty.
+        complete = false;
     }
     endResetModel();
+    return complete;
 }
 
 int RecordGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows); }

@@ -27,9 +27,9 @@ public:
 
     explicit RecordGridModel(const QList<Column> &columns, QObject *parent = nullptr);
 
-    // Reads the archive at `path` (created empty when missing). A failure stops the filling
-    // silently: the rows read so far are kept, the others stay empty.
-    void load(const QString &path, int recordSize);
+    // Reads the archive at `path` (created empty when missing). A failure stops the filling:
+    // the rows read so far are kept, the others stay empty, and the answer is false.
+    bool load(const QString &path, int recordSize);
     // Rows read; less than rowCount() when the archive failed part way.
     qsizetype loadedRows() const { return m_loaded; }
 

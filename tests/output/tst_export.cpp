@@ -302,14 +302,16 @@ private slots:
         QCOMPARE(editable, (QList<int>{2, 3, 10, 11, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25}));
     }
 
-    void unreadableArchiveKeepsTheRowsReadSoFar()
+    void unreadableArchiveIsToldApart()
     {
-        // A folder where the archive should be cannot be read: the grid stays empty, silently.
+        // A folder where the archive should be cannot be read: an empty grid, and the caller knows.
         TempProgramFolder dir;
         QDir(dir.path()).mkdir(QStringLiteral("Clienti.pro"));
         RecordGridModel m(CardExports::guestColumns());
-        m.load(clientiPath(), TCliente::Size);
+        QVERIFY(!m.load(clientiPath(), TCliente::Size));
         QCOMPARE(m.rowCount(), 0);
+        QDir(dir.path()).rmdir(QStringLiteral("Clienti.pro"));
+        QVERIFY(m.load(clientiPath(), TCliente::Size));
     }
 
     void saveReplacesTheWholeFile()

@@ -161,6 +161,19 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("Registro.pro")});
     }
 
+    void unreadableArchiveIsReported()
+    {
+        QDir(dir->path()).mkdir(QStringLiteral("Clienti.pro"));
+        TfrmExpClienti screen;
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QCOMPARE(msgs->count(), 1);
+        QCOMPARE(msgs->lastKind(), Msg::Kind::Error);
+        QCOMPARE(msgs->lastText(), Msg::accessText());
+        QCOMPARE(screen.model()->rowCount(), 0);
+        QVERIFY(screen.isVisible()); // the operator leaves with Esci
+    }
+
     void bookingScreenExportsInGridOrder()
     {
         TVisita v;
