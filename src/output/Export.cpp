@@ -190,6 +190,9 @@ bool save(const QString &path, const Sheet &sheet)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    // Guest data stays with the users of the program's folder.
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+                        | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::WriteGroup);
     // A short write can go unnoticed by a buffered device until the commit: flush and check first.
     if (!write(file, sheet) || !file.flush()) {
         file.cancelWriting();

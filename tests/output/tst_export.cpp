@@ -321,6 +321,7 @@ private slots:
         QVERIFY(Export::save(path, bigSheet(50)));
         QVERIFY(Export::save(path, bigSheet(2)));
         QCOMPARE(dir.read(QStringLiteral("Clienti.xls")), Export::bytes(bigSheet(2)));
+        QVERIFY(!(QFileInfo(path).permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther)));
     }
 
     void failedSaveLeavesTheEarlierFile_data()
