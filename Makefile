@@ -22,6 +22,7 @@ test:
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DLUNARESCA_SANITIZE=ON -DLUNARESCA_TESTS=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@command -v libreoffice >/dev/null || echo "tst_office saltato: LibreOffice non installato (make test-office lo installa e lo esegue)."
 
 # The exports read back by LibreOffice Calc, which this target installs (make test skips it).
 test-office:
