@@ -67,6 +67,7 @@ TArchiveExportScreen::TArchiveExportScreen(QWidget *parent, const Kind &kind)
     v->addLayout(body, 1);
     m_hints->blank(this);
     m_hints->blank(grdRecords->viewport());
+    m_hints->blank(grdRecords->horizontalHeader());
 
     connect(cmdEsporta, &QToolButton::clicked, this, &TArchiveExportScreen::cmdEsportaClick);
     connect(cmdGuida, &QToolButton::clicked, this, &TArchiveExportScreen::cmdGuidaClick);
