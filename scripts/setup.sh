@@ -8,12 +8,18 @@ packages=(
   fonts-liberation2 fonts-dejavu-core xdg-utils qt6-translations-l10n
 )
 # Tools the test suite uses: PDF text of what the program writes, the formatting check.
-if [ "${1:-}" = "--test" ]; then
+if [[ " $* " == *" --test "* ]]; then
   packages+=(poppler-utils clang-format)
 fi
-if [ "${1:-}" = "--bench" ]; then
+if [[ " $* " == *" --bench "* ]]; then
   packages+=(libbenchmark-dev)
 fi
+# The office suite that opens the exported spreadsheets, for make test-office.
+for arg in "$@"; do
+  if [ "$arg" = "--office" ]; then
+    packages+=(libreoffice-calc-nogui)
+  fi
+done
 
 missing=()
 for p in "${packages[@]}"; do

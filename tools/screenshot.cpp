@@ -24,6 +24,11 @@
 #include "platform/Clock.h"
 #include "report/ReportPrinter.h"
 
+#include "billing/StampaConto.h"
+#include "guests/Cliente.h"
+#include "guests/ExpClienti.h"
+#include "output/CardPrints.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +38,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSaveFile>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -298,8 +305,86 @@ int main(int argc, char *argv[])
             TableauReport::build(tableau.plan(), tableau.firstDay(), tableau.days(), Clock::today());
         ReportPrinter::savePdf(print, out + QStringLiteral("/tableau.pdf"));
         Clock::reset();
-        ProgramFolder::setForTests(QString());
+
+        // The three prints as PDF, from the card and the bill on screen.
+        const QDateTime printed(QDate(2026, 8, 16), QTime(11, 42, 5));
+        Report::Document guestForm = CardPrints::guestCard(frmClienti->toRecord(), printed);
+        ReportPrinter::savePdf(guestForm, out + QStringLiteral("/scheda_cliente.pdf"));
+        frmClienti->conto->computeTotal();
+        Report::Document billForm = CardPrints::bill(billOnScreen(*frmClienti->conto), printed);
+        ReportPrinter::savePdf(billForm, out + QStringLiteral("/conto.pdf"));
+        {
+            namespace F = VisitaField;
+            TVisita v;
+            const std::pair<FieldSpec, const char *> fields[] = {{F::DataEnt, "14/08/2026"},
+                                                                 {F::OraEnt, "15:00"},
+                                                                 {F::DataUsc, "17/08/2026"},
+                                                                 {F::OraUsc, "10:00"},
+                                                                 {F::Camera, "12 - Vista mare"},
+                                                                 {F::Adulti, "2"},
+                                                                 {F::Bambini, "1"},
+                                                                 {F::Giorni, "3"},
+                                                                 {F::Cognome, "Bianchi"},
+                                                                 {F::Nome, "Giulia"},
+                                                                 {F::Sesso, "F"},
+                                                                 {F::Cellulare, "333 1234567"},
+                                                                 {F::Tipo, "Capo famiglia"},
+                                                                 {F::DataNasc, "01/08/1985"},
+                                                                 {F::ComuneNasc, "MILANO"},
+                                                                 {F::StatoNasc, "ITALIA"},
+                                                                 {F::Cittadinanza, "ITALIA"},
+                                                                 {F::TipoDoc, "CARTA DI IDENTITA' ELETTRONICA"},
+                                                                 {F::NumDoc, "CA12345AB"},
+                                                                 {F::LuogoRil, "MILANO"},
+                                                                 {F::Email, "giulia.bianchi@esempio.it"},
+                                                                 {F::Tariffa, "Alta stagione"},
+                                                                 {F::Supplementi, "Culla, parcheggio coperto"}};
+            for (const auto &[field, text] : fields)
+                v.set(field, QString::fromUtf8(text));
+            Report::Document bookingForm = CardPrints::bookingCard(v, printed);
+            ReportPrinter::savePdf(bookingForm, out + QStringLiteral("/visita.pdf"));
+        }
+
+        // The guest archive export grid, over an archive of its own.
+        {
+            QTemporaryDir folder;
+            ProgramFolder::setForTests(folder.path());
+            RecordFile archive(clientiPath(), TCliente::Size);
+            archive.open();
+            const char *guests[][6] = {
+                {"Bianchi", "Giulia", "Capo famiglia", "BNCGLI85M41F205X", "01/08/1985", "MILANO"},
+                {"Rossi", "Mario", "Ospite singolo", "RSSMRA70A01H501S", "01/01/1970", "ROMA"},
+                {"D'Angelo", "Niccolò", "Capo gruppo", "DNGNCL92C15F839K", "15/03/1992", "NAPOLI"},
+                {"Müller", "Jürgen", "Ospite singolo", "", "22/11/1968", ""},
+                {"Esposito", "Chiara", "Familiare", "SPSCHR01T50F839Q", "10/12/2001", "NAPOLI"},
+                {"Ferrari", "Luca", "Capo famiglia", "FRRLCU78P12A944Z", "12/09/1978", "BOLOGNA"}};
+            const char *notes[] = {"Arrivo previsto in serata", "", "Allergia alle noci",
+                                   "Parla tedesco e inglese",   "", "Cliente abituale"};
+            int i = 0;
+            for (const auto &g : guests) {
+                namespace F = ClienteField;
+                TCliente c;
+                c.set(F::Cognome, QString::fromUtf8(g[0]));
+                c.set(F::Nome, QString::fromUtf8(g[1]));
+                c.set(F::Tipo, QString::fromUtf8(g[2]));
+                c.set(F::CodFisc, QString::fromUtf8(g[3]));
+                c.set(F::DataNasc, QString::fromUtf8(g[4]));
+                c.set(F::ComuneNasc, QString::fromUtf8(g[5]));
+                c.set(F::StatoNasc, QString::fromUtf8(*g[5] ? "ITALIA" : "GERMANIA"));
+                c.set(F::Note, QString::fromUtf8(notes[i++]));
+                archive.append(c.bytes.data());
+            }
+            archive.close();
+            TfrmExpClienti grid;
+            grid.show();
+            grid.grdRecords->setCurrentIndex(grid.grdRecords->model()->index(2, 6));
+            grid.grdRecords->horizontalScrollBar()->setValue(0);
+            grid.panInfo->setText(QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
+            for (int k = 0; k < 20; ++k)
+                QApplication::processEvents();
+            grid.grab().save(out + QStringLiteral("/exp_clienti.png"));
+            ProgramFolder::setForTests(QString());
+        }
+        Screens::destroyAll();
+        return 0;
     }
-    Screens::destroyAll();
-    return 0;
-}

@@ -233,13 +233,14 @@ void BillPanel::impVoceClick(int n)
 void BillPanel::cmdStampaContoClick()
 {
     computeTotal();
-    openModal<TfrmStampaConto>(m_card->window());
+    openModal<TfrmStampaConto>(m_card->window(), QString(),
+                               [this](TfrmStampaConto *d) { d->setBill(billOnScreen(*this)); });
 }
 
 void BillPanel::cmdExpContoClick()
 {
     computeTotal();
-    openModal<TfrmExpConto>(m_card->window());
+    openModal<TfrmExpConto>(m_card->window(), QString(), [this](TfrmExpConto *d) { d->setBill(billOnScreen(*this)); });
 }
 
 bool BillPanel::isAmountField(QObject *o) const

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/Screen.h"
+#include "output/ArchiveExportScreen.h"
 
-class TfrmExpVisite : public TDialog {
+// The booking register in a grid, exported to Registro_Prenotazioni.xls.
+class TfrmExpVisite : public TArchiveExportScreen {
     Q_OBJECT
 public:
     explicit TfrmExpVisite(QWidget *parent = nullptr);

@@ -785,7 +785,10 @@ void TfrmRegistro::cmdUscitiOggiClick() { openModal<TfrmUscitiOggi>(this); }
 
 void TfrmRegistro::cmdNonUscitiClick() { openModal<TfrmArriviFuturi>(this); }
 
-void TfrmRegistro::cmdStampaClick() { openModal<TfrmStampaVisita>(this); }
+void TfrmRegistro::cmdStampaClick()
+{
+    openModal<TfrmStampaVisita>(this, QString(), [this](TfrmStampaVisita *d) { d->setRecord(toRecord()); });
+}
 
 void TfrmRegistro::cmdExcelClick() { openModal<TfrmExpVisite>(this); }
 

@@ -686,7 +686,10 @@ void TfrmClienti::cmdFileClick()
     lblDesc03->setText(applied->descriptions[2]);
 }
 
-void TfrmClienti::cmdStampaClick() { openModal<TfrmStampaClienti>(this); }
+void TfrmClienti::cmdStampaClick()
+{
+    openModal<TfrmStampaClienti>(this, QString(), [this](TfrmStampaClienti *d) { d->setRecord(toRecord()); });
+}
 
 void TfrmClienti::cmdEsportaClick() { openModal<TfrmExpClienti>(this); }
 

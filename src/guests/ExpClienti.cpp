@@ -1,7 +1,13 @@
 #include "guests/ExpClienti.h"
 
+#include "guests/Cliente.h"
+#include "output/CardExports.h"
+
 TfrmExpClienti::TfrmExpClienti(QWidget *parent)
-    : TDialog(parent, QStringLiteral(" Esporta archivio clienti in Microsoft Excel"), QSize(460, 220))
+    : TArchiveExportScreen(parent, {QStringLiteral(" Esporta archivio clienti in Microsoft Excel"), &clientiPath,
+                                    TCliente::Size, CardExports::guestColumns(), CardExports::guestFile(),
+                                    CardExports::guestWorksheet(),
+                                    QStringLiteral("Esportazione archivio clienti in Microsoft Excel.")})
 {
     setObjectName(QStringLiteral("frmExpClienti"));
 }

@@ -1,7 +1,8 @@
 #pragma once
-#include "platform/Screen.h"
+#include "output/ArchiveExportScreen.h"
 
-class TfrmExpClienti : public TDialog {
+// The guest archive in a grid, exported to Clienti.xls.
+class TfrmExpClienti : public TArchiveExportScreen {
     Q_OBJECT
 public:
     explicit TfrmExpClienti(QWidget *parent = nullptr);

@@ -27,6 +27,8 @@ Report::Document makeTemplate(const QString &reportName)
     lines.lineHeight = pxToMm(lineHeightPx);
     lines.font = {QStringLiteral("Courier New"), 8, false};
     lines.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // A list line is printed as listed, "[DATE]" in a guest's note included.
+    lines.expands = false;
     data.items.append(lines);
 
     Band &footer = doc.addBand(QStringLiteral("Footer"), BandKind::Footer, 8);

@@ -5,7 +5,7 @@ void PrintListReport(const QString &title, const QStringList &lines, QWidget *pa
 {
     Report::Document report = ListReport::makeTemplate(reportName);
     ListReport::fill(report, title, lines);
-    ReportPrinter::print(report, parent);
+    ReportPrinter::printOrReport(report, parent);
 }
 
 bool SaveListReportPdf(const QString &title, const QStringList &lines, const QString &path, const QString &reportName)

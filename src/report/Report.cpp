@@ -154,7 +154,7 @@ void Document::placeSlice(const Band &band, double from, double to, double y, Pr
                 Item line = i;
                 line.lines.clear();
                 line.lineHeight = 0;
-                line.text = expandVariables(i.lines.at(k), day);
+                line.text = i.expands ? expandVariables(i.lines.at(k), day) : i.lines.at(k);
                 line.rect = QRectF(i.rect.left(), y + top - from, i.rect.width(), i.lineHeight);
                 page.items.append(line);
             }
@@ -165,7 +165,7 @@ void Document::placeSlice(const Band &band, double from, double to, double y, Pr
             continue;
         Item placed = i;
         placed.rect.translate(0, y - from);
-        placed.text = expandVariables(i.text, day);
+        placed.text = i.expands ? expandVariables(i.text, day) : i.text;
         page.items.append(placed);
     }
 }

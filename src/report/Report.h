@@ -50,6 +50,8 @@ struct Item {
     Rgb fill = NoColour;
     bool framed = false;
     double penWidth = 0.2; // frames and lines, millimetres
+    // Template texts expand "[DATE]"; texts that carry the operator's data are printed as they stand.
+    bool expands = true;
 
     bool isMultiLine() const { return kind == ItemKind::Text && lineHeight > 0; }
 };

@@ -1,6 +1,7 @@
 #include "report/ReportPrinter.h"
 
 #include "platform/Clock.h"
+#include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 
 #include <QFont>
@@ -111,16 +112,30 @@ bool printPrepared(const Report::Document &report, QPrinter &printer)
     return painter.end();
 }
 
-bool print(Report::Document &report, QWidget *parent)
+Outcome print(Report::Document &report, QWidget *parent)
 {
     report.prepare(Clock::today());
     QPrinter printer(QPrinter::HighResolution);
     setUp(printer, report);
     if (!PrintDialog::exec(printer, int(report.pages().size()), parent))
-        return false;
+        return Outcome::Cancelled;
     // The dialog may have changed the paper's orientation; the report keeps its own.
     setUp(printer, report);
-    return printPrepared(report, printer);
+    return printPrepared(report, printer) ? Outcome::Printed : Outcome::Failed;
+}
+
+QString failureText()
+{
+    return QStringLiteral("Attenzione: il sistema non è riuscito a stampare il documento.\n\r\n\r"
+                          "Accertarsi che la stampante sia accesa, collegata e pronta, poi ripetere la stampa.");
+}
+
+bool printOrReport(Report::Document &report, QWidget *parent)
+{
+    const Outcome done = print(report, parent);
+    if (done == Outcome::Failed)
+        Msg::warning(failureText(), parent);
+    return done == Outcome::Printed;
 }
 
 bool savePdf(Report::Document &report, const QString &path)

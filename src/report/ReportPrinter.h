@@ -10,10 +10,15 @@ class QWidget;
 // Draws prepared report pages and sends them to a printer or a PDF file.
 namespace ReportPrinter {
 
+enum class Outcome { Printed, Cancelled, Failed };
+
 // Prepares the report afresh for today, offers the print dialog and prints the chosen pages and
-// copies, with the report's name as the job's title. False when the operator cancels (nothing
-// is printed then).
-bool print(Report::Document &report, QWidget *parent = nullptr);
+// copies, with the report's name as the job's title. Cancelled prints nothing.
+Outcome print(Report::Document &report, QWidget *parent = nullptr);
+// The same, and a printer that fails is reported to the operator; false unless printed.
+bool printOrReport(Report::Document &report, QWidget *parent = nullptr);
+// The message of a print that did not reach the printer.
+QString failureText();
 
 // Prepares the report afresh and writes every page to a PDF file; false when it cannot be written.
 bool savePdf(Report::Document &report, const QString &path);

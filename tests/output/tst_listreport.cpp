@@ -247,6 +247,37 @@ private slots:
         QCOMPARE(second, first + 1);
     }
 
+    void lineHoldingTheDatePlaceholderIsPrintedAsItStands()
+    {
+        Report::Document r = ListReport::makeTemplate();
+        ListReport::fill(r, QStringLiteral("Riepilogo clienti in archivio"),
+                         {QStringLiteral("Rossi Mario  nota: [DATE] "), QStringLiteral("Verdi")});
+        r.prepare(Clock::today());
+        QCOMPARE(
+            r.pages().first().texts(),
+            (QStringList{QStringLiteral("Riepilogo clienti in archivio"), QStringLiteral("Rossi Mario  nota: [DATE] "),
+                         QStringLiteral("Verdi"), QStringLiteral("Stampa eseguita in data 05/03/2025")}));
+    }
+
+    void printerFailureIsReported()
+    {
+        MessageRecorder msgs;
+        QTemporaryDir dir;
+        PrintDialog::setHook([&](QPrinter &p) {
+            p.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/lista.pdf")));
+            return true;
+        });
+        PrintListReport(QStringLiteral("T"), numberedLines(3));
+        QCOMPARE(msgs.count(), 1);
+        QCOMPARE(msgs.lastKind(), Msg::Kind::Warning);
+        QCOMPARE(msgs.lastText(), ReportPrinter::failureText());
+        QVERIFY(msgs.lastText().startsWith(QStringLiteral("Attenzione: ")));
+        // A cancelled dialog is the operator's choice, not a failure.
+        PrintDialog::setHook([](QPrinter &) { return false; });
+        PrintListReport(QStringLiteral("T"), numberedLines(3));
+        QCOMPARE(msgs.count(), 1);
+    }
+
     void unwritablePdfReportsFailure()
     {
         QTemporaryDir dir;
