@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lunaresca"));
     QApplication::setQuitOnLastWindowClosed(false);
     Screens::createAll();
-    frmPassword->show();
+    Screens::password()->show();
     const int rc = app.exec();
     Screens::destroyAll();
     return rc;

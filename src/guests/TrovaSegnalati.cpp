@@ -1,6 +1,5 @@
 #include "guests/TrovaSegnalati.h"
 
-#include "app/Screens.h"
 #include "base/Text.h"
 #include "billing/BillPanel.h"
 #include "guests/Clienti.h"
