@@ -99,8 +99,7 @@ ListScreen::ListScreen(QWidget *parent, const QString &title, const QString &ins
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setMinimumHeight(44);
     imgTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    imgTitolo->setStyleSheet(QStringLiteral("QLabel { background: #0f6b6b; color: #ffd84a; font: bold 16pt; "
-                                            "padding-left: 12px; border-radius: 4px; }"));
+    imgTitolo->setProperty("look", QStringLiteral("banner"));
     auto *line1 = new QLabel(instruction1, this);
     line1->setObjectName(QStringLiteral("lblIstruzioni1"));
     auto *line2 = new QLabel(instruction2, this);
@@ -131,7 +130,7 @@ ListScreen::ListScreen(QWidget *parent, const QString &title, const QString &ins
 
     lblIstruzioni = new QLabel(hint, this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
-    lblIstruzioni->setStyleSheet(QStringLiteral("QLabel { color: crimson; }"));
+    lblIstruzioni->setProperty("look", QStringLiteral("notice"));
 
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
