@@ -33,39 +33,39 @@ int main(int argc, char *argv[])
     Screens::createAll();
     TfrmAvvio *frmAvvio = Screens::menu();
     TfrmClienti *frmClienti = Screens::guests();
-    shoot(Screens::menu(), out + QStringLiteral("/menu.png"));
-    Screens::menu()->hide();
+    shoot(frmAvvio, out + QStringLiteral("/menu.png"));
+    frmAvvio->hide();
 
-    Screens::guests()->show();
-    Screens::guests()->txtCognome->setText(QStringLiteral("Bianchi"));
-    Screens::guests()->txtNome->setText(QStringLiteral("Giulia"));
-    Screens::guests()->txtSesso->setEditText(QStringLiteral("2) F"));
-    Screens::guests()->txtCodFisc->setText(QStringLiteral("BNCGLI85M41F205X"));
-    Screens::guests()->txtTipo->setText(QStringLiteral("Capo famiglia"));
-    Screens::guests()->txtDataNasc->setText(QStringLiteral("01/08/1985"));
-    Screens::guests()->txtComuneNasc->setText(QStringLiteral("MILANO"));
-    Screens::guests()->txtProvNasc->setText(QStringLiteral("MI"));
-    Screens::guests()->txtStatoNasc->setText(QStringLiteral("ITALIA"));
-    Screens::guests()->txtCittadinanza->setText(QStringLiteral("ITALIA"));
-    Screens::guests()->txtVia->setText(QStringLiteral("Via dei Mille 12"));
-    Screens::guests()->txtCap->setText(QStringLiteral("20129"));
-    Screens::guests()->txtComuneRes->setText(QStringLiteral("Milano"));
-    Screens::guests()->txtProvRes->setText(QStringLiteral("MI"));
-    Screens::guests()->txtTipoDoc->setText(QStringLiteral("CARTA DI IDENTITA' ELETTRONICA"));
-    Screens::guests()->txtNumDoc->setText(QStringLiteral("CA12345AB"));
-    Screens::guests()->txtLuogoRil->setText(QStringLiteral("MILANO"));
-    Screens::guests()->txtDataRil->setText(QStringLiteral("10/02/2022"));
-    Screens::guests()->txtDataSca->setText(QStringLiteral("01/08/2033"));
-    Screens::guests()->txtCellulare->setText(QStringLiteral("333 1234567"));
-    Screens::guests()->txtEmail->setText(QStringLiteral("giulia.bianchi@esempio.it"));
-    Screens::guests()->txtTariffa->setText(QStringLiteral("Alta stagione"));
-    Screens::guests()->txtTipologia->setEditText(QStringLiteral("Matrimoniale"));
-    Screens::guests()->txtFormula->setEditText(QStringLiteral("Mezza pensione"));
-    Screens::guests()->txtServizi->setText(QStringLiteral("Parcheggio, culla"));
-    Screens::guests()->txtNote->setText(QStringLiteral("Arrivo previsto in serata"));
-    Screens::guests()->lblPosizione->setText(QStringLiteral("12"));
-    Screens::guests()->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
-    shoot(Screens::guests(), out + QStringLiteral("/clienti.png"));
+    frmClienti->show();
+    frmClienti->txtCognome->setText(QStringLiteral("Bianchi"));
+    frmClienti->txtNome->setText(QStringLiteral("Giulia"));
+    frmClienti->txtSesso->setEditText(QStringLiteral("2) F"));
+    frmClienti->txtCodFisc->setText(QStringLiteral("BNCGLI85M41F205X"));
+    frmClienti->txtTipo->setText(QStringLiteral("Capo famiglia"));
+    frmClienti->txtDataNasc->setText(QStringLiteral("01/08/1985"));
+    frmClienti->txtComuneNasc->setText(QStringLiteral("MILANO"));
+    frmClienti->txtProvNasc->setText(QStringLiteral("MI"));
+    frmClienti->txtStatoNasc->setText(QStringLiteral("ITALIA"));
+    frmClienti->txtCittadinanza->setText(QStringLiteral("ITALIA"));
+    frmClienti->txtVia->setText(QStringLiteral("Via dei Mille 12"));
+    frmClienti->txtCap->setText(QStringLiteral("20129"));
+    frmClienti->txtComuneRes->setText(QStringLiteral("Milano"));
+    frmClienti->txtProvRes->setText(QStringLiteral("MI"));
+    frmClienti->txtTipoDoc->setText(QStringLiteral("CARTA DI IDENTITA' ELETTRONICA"));
+    frmClienti->txtNumDoc->setText(QStringLiteral("CA12345AB"));
+    frmClienti->txtLuogoRil->setText(QStringLiteral("MILANO"));
+    frmClienti->txtDataRil->setText(QStringLiteral("10/02/2022"));
+    frmClienti->txtDataSca->setText(QStringLiteral("01/08/2033"));
+    frmClienti->txtCellulare->setText(QStringLiteral("333 1234567"));
+    frmClienti->txtEmail->setText(QStringLiteral("giulia.bianchi@esempio.it"));
+    frmClienti->txtTariffa->setText(QStringLiteral("Alta stagione"));
+    frmClienti->txtTipologia->setEditText(QStringLiteral("Matrimoniale"));
+    frmClienti->txtFormula->setEditText(QStringLiteral("Mezza pensione"));
+    frmClienti->txtServizi->setText(QStringLiteral("Parcheggio, culla"));
+    frmClienti->txtNote->setText(QStringLiteral("Arrivo previsto in serata"));
+    frmClienti->lblPosizione->setText(QStringLiteral("12"));
+    frmClienti->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
+    shoot(frmClienti, out + QStringLiteral("/clienti.png"));
 
     // clang-format off
     const QStringList bill[] = {{"14/08/2026", "Camera matrimoniale, mezza pensione", "180,00"},
@@ -77,14 +77,14 @@ int main(int argc, char *argv[])
                                 // clang-format on
                                 {"16/08/2026", "Caffè e aperitivo al bar", "7,25"}};
     for (int i = 0; i < 7; ++i) {
-        Screens::guests()->conto->txtData[i]->setText(bill[i][0]);
-        Screens::guests()->conto->txtDesc[i]->setText(bill[i][1]);
-        Screens::guests()->conto->txtPrezzo[i]->setText(bill[i][2]);
+        frmClienti->conto->txtData[i]->setText(bill[i][0]);
+        frmClienti->conto->txtDesc[i]->setText(bill[i][1]);
+        frmClienti->conto->txtPrezzo[i]->setText(bill[i][2]);
     }
-    Screens::guests()->conto->txtAcconto->setText(QStringLiteral("200,00"));
-    Screens::guests()->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
-    Screens::guests()->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
-    shoot(Screens::guests(), out + QStringLiteral("/conto.png"));
+    frmClienti->conto->txtAcconto->setText(QStringLiteral("200,00"));
+    frmClienti->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
+    frmClienti->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
+    shoot(frmClienti, out + QStringLiteral("/conto.png"));
     frmClienti->hide();
 
     TfrmRegistro *frmRegistro = Screens::bookings();
@@ -114,7 +114,6 @@ int main(int argc, char *argv[])
     frmRegistro->txtTariffa->setText(QStringLiteral("80 euro a notte, colazione inclusa"));
     frmRegistro->txtSupplementi->setText(QStringLiteral("culla"));
     frmRegistro->lblPosizione->setText(QStringLiteral("7"));
-    frmRegistro->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
     // The card keeps its own size; the window just round it.
     frmRegistro->showNormal();
     frmRegistro->resize(1010, 710);
@@ -122,6 +121,7 @@ int main(int argc, char *argv[])
     frmRegistro->txtCognome->setFocus();
     for (int i = 0; i < 20; ++i)
         QApplication::processEvents();
+    frmRegistro->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
     frmRegistro->grab().save(out + QStringLiteral("/registro.png"));
 
     Screens::destroyAll();

@@ -1,6 +1,7 @@
 #include "bookings/DailyListScreen.h"
 
 #include "bookings/Registro.h"
+#include "output/ListReport.h"
 #include "platform/Clock.h"
 #include "platform/ListScreen.h"
 #include "platform/ScreenKit.h"
@@ -8,7 +9,7 @@
 TDailyList::TDailyList(QWidget *parent, DailyLists::Kind kind, const QString &caption, const QString &banner)
     : TArchiveList(parent, caption, banner, 1400), m_kind(kind), m_today(Clock::today())
 {
-    list->setPrintTitle(DailyLists::printTitle(kind, m_today));
+    list->setPrintTitle(DailyLists::printTitle(kind, m_today), ListReportPrinter());
 }
 
 RecordList::Source TDailyList::source() const { return DailyLists::source(m_kind, m_today); }

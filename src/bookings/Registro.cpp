@@ -62,7 +62,7 @@ const Card::Row<R> kFields[] = {
     {&R::txtNome, "txtNome", V::Nome, "Nome:", 0, "", Place{2, 0, 2}, "impCliente"},
     {&R::txtTipo, "txtTipo", V::Tipo, "Tipo di alloggiato:", 0, kCoded, Place{2, 1, 0, 3}, "impTipo"},
     // Editable only so that a loaded or imported text other than the two items still shows.
-    {&R::txtSesso, "txtSesso", V::Sesso, "Sesso:", Card::ListOnly, "", Place{2, 2, 0, 3, 70}, "", "1) M|2) F"},
+    {&R::txtSesso, "txtSesso", V::Sesso, "Sesso:", Card::ListOnly, "", Place{2, 2, 0, 3, 70}, "+12", "1) M|2) F"},
     {&R::txtDataNasc, "txtDataNasc", V::DataNasc, "Data di nascita:", 0, "", Place{2, 2, 0, 1, 100, true}, "~"},
     {&R::txtComuneNasc, "txtComuneNasc", V::ComuneNasc, "Comune di nascita:", 0, kCoded, Place{2, 3, 0}},
     {&R::txtProvNasc, "txtProvNasc", V::ProvNasc, "Prov.", Card::Upper, kCoded, Place{2, 3, 0, 1, 34, true},

@@ -7,6 +7,7 @@
 #include "codes/Codici_Documenti.h"
 #include "codes/Codici_Stati.h"
 #include "codes/Codici_Tipo.h"
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 
 #include <QLineEdit>
@@ -69,7 +70,7 @@ TCodeTableScreen::TCodeTableScreen(QWidget *parent, Codes::Table table, const QS
     hostList(list, this);
 
     list->setKeyStore(&rememberedKey(table));
-    list->setPrintTitle(printTitle);
+    list->setPrintTitle(printTitle, ListReportPrinter());
     txtTrova->clear();
     list->setLines(Codes::lines(table));
     list->setItemWidth(600);

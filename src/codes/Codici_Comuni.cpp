@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "codes/CodeTableScreen.h"
 #include "codes/CodeTables.h"
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 #include "platform/Messages.h"
 
@@ -102,7 +103,7 @@ TfrmCodici_Comuni::TfrmCodici_Comuni(QWidget *parent)
                           QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                          "fare di nuovo clic su Trova."),
                           QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-    list->setPrintTitle(QStringLiteral("Tabella Codici per Comuni d'Italia"));
+    list->setPrintTitle(QStringLiteral("Tabella Codici per Comuni d'Italia"), ListReportPrinter());
     hostList(list, panContainer);
     panContainer->hide();
 

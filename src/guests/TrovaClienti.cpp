@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "guests/Clienti.h"
 #include "guests/GuestSearch.h"
+#include "output/ListReport.h"
 #include "platform/CardArchive.h"
 #include "platform/ListScreen.h"
 #include "platform/ScreenKit.h"
@@ -39,7 +40,7 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
     txtSupplementi = filter(QStringLiteral("txtSupplementi"));
     txtQuestioni = filter(QStringLiteral("txtQuestioni"));
     txtNote = filter(QStringLiteral("txtNote"));
-    list->setPrintTitle(QStringLiteral("Riepilogo clienti in archivio"));
+    list->setPrintTitle(QStringLiteral("Riepilogo clienti in archivio"), ListReportPrinter());
 }
 
 RecordList::Source TfrmTrovaClienti::source(const RecordList::SearchFilters &filters) const

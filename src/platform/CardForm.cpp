@@ -141,6 +141,8 @@ void Form::layOut(int section, QGridLayout *grid, int spacing)
         for (const QString &n : text(f.after).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (n == QLatin1String("~"))
                 cell->addStretch();
+            else if (n.startsWith(QLatin1Char('+')))
+                cell->addSpacing(n.mid(1).toInt());
             else
                 cell->addWidget(widget(n));
         }

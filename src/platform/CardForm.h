@@ -64,7 +64,8 @@ struct Field {
     unsigned rules = 0;
     const char *hint = "";
     Place at = {};
-    const char *after = ""; // controls after the field in its cell, by name, blank-separated; "~": a stretch
+    // Controls after the field in its cell, by name, blank-separated; "~" a stretch, "+n" n pixels.
+    const char *after = "";
     const char *items = ""; // drop-down items, '|'-separated; for DateKey, the picker's marker
 };
 

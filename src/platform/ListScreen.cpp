@@ -1,7 +1,6 @@
 #include "platform/ListScreen.h"
 
 #include "base/Text.h"
-#include "output/ListReport.h"
 #include "platform/Messages.h"
 #include "platform/ScreenKit.h"
 
@@ -213,10 +212,10 @@ void ListScreen::resetSearch()
     txtTrova->clear();
 }
 
-void ListScreen::setPrintTitle(const QString &title, const QString &reportName)
+void ListScreen::setPrintTitle(const QString &title, PrintAction print)
 {
     m_printTitle = title;
-    m_reportName = reportName;
+    m_print = std::move(print);
 }
 
 void ListScreen::btnTrovaClick()
@@ -230,7 +229,8 @@ void ListScreen::btnTrovaClick()
 
 void ListScreen::btnStampaClick()
 {
-    PrintListReport(m_printTitle, lines(), window(), m_reportName.isEmpty() ? ListReport::defaultName() : m_reportName);
+    if (m_print)
+        m_print(m_printTitle, lines(), window());
 }
 
 bool ListScreen::eventFilter(QObject *o, QEvent *e)
