@@ -73,39 +73,41 @@ int main(int argc, char *argv[])
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
     Screens::createAll();
-    shoot(frmAvvio, out + QStringLiteral("/menu.png"));
-    frmAvvio->hide();
+    TfrmAvvio *Screens::menu() = Screens::menu();
+    TfrmClienti *Screens::guests() = Screens::guests();
+    shoot(Screens::menu(), out + QStringLiteral("/menu.png"));
+    Screens::menu()->hide();
 
-    frmClienti->show();
-    frmClienti->txtCognome->setText(QStringLiteral("Bianchi"));
-    frmClienti->txtNome->setText(QStringLiteral("Giulia"));
-    frmClienti->txtSesso->setEditText(QStringLiteral("2) F"));
-    frmClienti->txtCodFisc->setText(QStringLiteral("BNCGLI85M41F205X"));
-    frmClienti->txtTipo->setText(QStringLiteral("Capo famiglia"));
-    frmClienti->txtDataNasc->setText(QStringLiteral("01/08/1985"));
-    frmClienti->txtComuneNasc->setText(QStringLiteral("MILANO"));
-    frmClienti->txtProvNasc->setText(QStringLiteral("MI"));
-    frmClienti->txtStatoNasc->setText(QStringLiteral("ITALIA"));
-    frmClienti->txtCittadinanza->setText(QStringLiteral("ITALIA"));
-    frmClienti->txtVia->setText(QStringLiteral("Via dei Mille 12"));
-    frmClienti->txtCap->setText(QStringLiteral("20129"));
-    frmClienti->txtComuneRes->setText(QStringLiteral("Milano"));
-    frmClienti->txtProvRes->setText(QStringLiteral("MI"));
-    frmClienti->txtTipoDoc->setText(QStringLiteral("CARTA DI IDENTITA' ELETTRONICA"));
-    frmClienti->txtNumDoc->setText(QStringLiteral("CA12345AB"));
-    frmClienti->txtLuogoRil->setText(QStringLiteral("MILANO"));
-    frmClienti->txtDataRil->setText(QStringLiteral("10/02/2022"));
-    frmClienti->txtDataSca->setText(QStringLiteral("01/08/2033"));
-    frmClienti->txtCellulare->setText(QStringLiteral("333 1234567"));
-    frmClienti->txtEmail->setText(QStringLiteral("giulia.bianchi@esempio.it"));
-    frmClienti->txtTariffa->setText(QStringLiteral("Alta stagione"));
-    frmClienti->txtTipologia->setEditText(QStringLiteral("Matrimoniale"));
-    frmClienti->txtFormula->setEditText(QStringLiteral("Mezza pensione"));
-    frmClienti->txtServizi->setText(QStringLiteral("Parcheggio, culla"));
-    frmClienti->txtNote->setText(QStringLiteral("Arrivo previsto in serata"));
-    frmClienti->lblPosizione->setText(QStringLiteral("12"));
-    frmClienti->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
-    shoot(frmClienti, out + QStringLiteral("/clienti.png"));
+    Screens::guests()->show();
+    Screens::guests()->txtCognome->setText(QStringLiteral("Bianchi"));
+    Screens::guests()->txtNome->setText(QStringLiteral("Giulia"));
+    Screens::guests()->txtSesso->setEditText(QStringLiteral("2) F"));
+    Screens::guests()->txtCodFisc->setText(QStringLiteral("BNCGLI85M41F205X"));
+    Screens::guests()->txtTipo->setText(QStringLiteral("Capo famiglia"));
+    Screens::guests()->txtDataNasc->setText(QStringLiteral("01/08/1985"));
+    Screens::guests()->txtComuneNasc->setText(QStringLiteral("MILANO"));
+    Screens::guests()->txtProvNasc->setText(QStringLiteral("MI"));
+    Screens::guests()->txtStatoNasc->setText(QStringLiteral("ITALIA"));
+    Screens::guests()->txtCittadinanza->setText(QStringLiteral("ITALIA"));
+    Screens::guests()->txtVia->setText(QStringLiteral("Via dei Mille 12"));
+    Screens::guests()->txtCap->setText(QStringLiteral("20129"));
+    Screens::guests()->txtComuneRes->setText(QStringLiteral("Milano"));
+    Screens::guests()->txtProvRes->setText(QStringLiteral("MI"));
+    Screens::guests()->txtTipoDoc->setText(QStringLiteral("CARTA DI IDENTITA' ELETTRONICA"));
+    Screens::guests()->txtNumDoc->setText(QStringLiteral("CA12345AB"));
+    Screens::guests()->txtLuogoRil->setText(QStringLiteral("MILANO"));
+    Screens::guests()->txtDataRil->setText(QStringLiteral("10/02/2022"));
+    Screens::guests()->txtDataSca->setText(QStringLiteral("01/08/2033"));
+    Screens::guests()->txtCellulare->setText(QStringLiteral("333 1234567"));
+    Screens::guests()->txtEmail->setText(QStringLiteral("giulia.bianchi@esempio.it"));
+    Screens::guests()->txtTariffa->setText(QStringLiteral("Alta stagione"));
+    Screens::guests()->txtTipologia->setEditText(QStringLiteral("Matrimoniale"));
+    Screens::guests()->txtFormula->setEditText(QStringLiteral("Mezza pensione"));
+    Screens::guests()->txtServizi->setText(QStringLiteral("Parcheggio, culla"));
+    Screens::guests()->txtNote->setText(QStringLiteral("Arrivo previsto in serata"));
+    Screens::guests()->lblPosizione->setText(QStringLiteral("12"));
+    Screens::guests()->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
+    shoot(Screens::guests(), out + QStringLiteral("/clienti.png"));
 
     // clang-format off
     const QStringList bill[] = {{"14/08/2026", "Camera matrimoniale, mezza pensione", "180,00"},
@@ -117,15 +119,15 @@ int main(int argc, char *argv[])
                                 // clang-format on
                                 {"16/08/2026", "Caffè e aperitivo al bar", "7,25"}};
     for (int i = 0; i < 7; ++i) {
-        frmClienti->conto->txtData[i]->setText(bill[i][0]);
-        frmClienti->conto->txtDesc[i]->setText(bill[i][1]);
-        frmClienti->conto->txtPrezzo[i]->setText(bill[i][2]);
+        Screens::guests()->conto->txtData[i]->setText(bill[i][0]);
+        Screens::guests()->conto->txtDesc[i]->setText(bill[i][1]);
+        Screens::guests()->conto->txtPrezzo[i]->setText(bill[i][2]);
     }
-    frmClienti->conto->txtAcconto->setText(QStringLiteral("200,00"));
-    frmClienti->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
-    frmClienti->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
-    shoot(frmClienti, out + QStringLiteral("/conto.png"));
-    frmClienti->hide();
+    Screens::guests()->conto->txtAcconto->setText(QStringLiteral("200,00"));
+    Screens::guests()->conto->open(QStringLiteral("Giulia"), QStringLiteral("Bianchi"));
+    Screens::guests()->panInfo->setText(QStringLiteral("Calcola il totale del conto allo stato attuale."));
+    shoot(Screens::guests(), out + QStringLiteral("/conto.png"));
+    Screens::guests()->hide();
 
     // The police guest report of one day, over a register of its own.
     {
@@ -164,7 +166,7 @@ int main(int argc, char *argv[])
         if (reg.open(QIODevice::WriteOnly))
             reg.write(all);
         reg.close();
-        auto *schedine = new TfrmSchedine(frmRegistro);
+        auto *schedine = new TfrmSchedine(Screens::bookings());
         schedine->show();
         shoot(schedine, out + QStringLiteral("/schedine.png"));
         delete schedine;
@@ -172,13 +174,13 @@ int main(int argc, char *argv[])
         ProgramFolder::setForTests(QString());
     }
     // The user guide's pictures: the login, the price list and the guest card's sub-screens.
-    frmPassword->txtPassword->setText(QStringLiteral("sottobicchiere"));
-    shootAsIs(frmPassword, out + QStringLiteral("/password.png"));
-    frmCambiaPassword->show();
-    frmCambiaPassword->txtPasswordOld->setText(QStringLiteral("sottobicchiere"));
-    frmCambiaPassword->txtPasswordNew->setText(QStringLiteral("Camere2026"));
-    frmCambiaPassword->txtConferma->setText(QStringLiteral("Camere2026"));
-    shootAsIs(frmCambiaPassword, out + QStringLiteral("/cambiapassword.png"));
+    Screens::password()->txtPassword->setText(QStringLiteral("sottobicchiere"));
+    shootAsIs(Screens::password(), out + QStringLiteral("/password.png"));
+    Screens::changePassword()->show();
+    Screens::changePassword()->txtPasswordOld->setText(QStringLiteral("sottobicchiere"));
+    Screens::changePassword()->txtPasswordNew->setText(QStringLiteral("Camere2026"));
+    Screens::changePassword()->txtConferma->setText(QStringLiteral("Camere2026"));
+    shootAsIs(Screens::changePassword(), out + QStringLiteral("/cambiapassword.png"));
 
     QTemporaryDir folder;
     ProgramFolder::setForTests(folder.path());
@@ -194,21 +196,21 @@ int main(int argc, char *argv[])
                                   PriceList::makeLine(u"Caffè", u"1,20"),
                                   PriceList::makeLine(u"Escursione in barca", u"35,00")}));
     list.commit();
-    shoot(frmProdotti, out + QStringLiteral("/prodotti.png"));
-    frmProdotti->hide();
+    shoot(Screens::priceList(), out + QStringLiteral("/prodotti.png"));
+    Screens::priceList()->hide();
 
-    auto *allega = new TfrmAllegaCartella(frmClienti);
+    auto *allega = new TfrmAllegaCartella(Screens::guests());
     allega->setFiles(
         {{QStringLiteral("Carta identità Bianchi Giulia.pdf"), QStringLiteral("Contratto.2026.08.pdf"), QString()},
          {QStringLiteral("Carta di identità, fronte e retro"), QStringLiteral("Contratto di soggiorno firmato"),
           QString()}});
     shootAsIs(allega, out + QStringLiteral("/allega.png"));
     delete allega;
-    auto *cartella = new TfrmCartella(frmClienti);
+    auto *cartella = new TfrmCartella(Screens::guests());
     cartella->setPosition(QStringLiteral("12"));
     shootAsIs(cartella, out + QStringLiteral("/cartella.png"));
     delete cartella;
-    auto *guida = new TfrmGuida(frmAvvio);
+    auto *guida = new TfrmGuida(Screens::menu());
     guida->showTopic(HelpTopic::general());
     shootAsIs(guida, out + QStringLiteral("/guida.png"));
     delete guida;
@@ -237,7 +239,7 @@ int main(int argc, char *argv[])
             bookings.append(r.bytes.data());
         }
     }
-    auto *arrivi = new TfrmEntratiOggi(frmRegistro);
+    auto *arrivi = new TfrmEntratiOggi(Screens::bookings());
     shootAsIs(arrivi, out + QStringLiteral("/entratioggi.png"));
     delete arrivi;
     Clock::reset();
@@ -308,10 +310,10 @@ int main(int argc, char *argv[])
 
         // The three prints as PDF, from the card and the bill on screen.
         const QDateTime printed(QDate(2026, 8, 16), QTime(11, 42, 5));
-        Report::Document guestForm = CardPrints::guestCard(frmClienti->toRecord(), printed);
+        Report::Document guestForm = CardPrints::guestCard(Screens::guests()->toRecord(), printed);
         ReportPrinter::savePdf(guestForm, out + QStringLiteral("/scheda_cliente.pdf"));
-        frmClienti->conto->computeTotal();
-        Report::Document billForm = CardPrints::bill(billOnScreen(*frmClienti->conto), printed);
+        Screens::guests()->conto->computeTotal();
+        Report::Document billForm = CardPrints::bill(billOnScreen(*Screens::guests()->conto), printed);
         ReportPrinter::savePdf(billForm, out + QStringLiteral("/conto.pdf"));
         {
             namespace F = VisitaField;
@@ -388,3 +390,43 @@ int main(int argc, char *argv[])
         Screens::destroyAll();
         return 0;
     }
+    TfrmRegistro *Screens::bookings() = Screens::bookings();
+    Screens::bookings()->show();
+    Screens::bookings()->txtDataEnt->setText(QStringLiteral("10/08/2024"));
+    Screens::bookings()->txtOraEnt->setText(QStringLiteral("14:00"));
+    Screens::bookings()->txtCamera->setText(QStringLiteral("12 - Vista mare"));
+    Screens::bookings()->txtAdulti->setText(QStringLiteral("2"));
+    Screens::bookings()->txtBambini->setText(QStringLiteral("1"));
+    Screens::bookings()->txtGiorni->setText(QStringLiteral("03"));
+    Screens::bookings()->txtCellulare->setText(QStringLiteral("333 1234567"));
+    Screens::bookings()->txtCognome->setText(QStringLiteral("Rossi"));
+    Screens::bookings()->txtNome->setText(QStringLiteral("Mario"));
+    Screens::bookings()->txtTipo->setText(QStringLiteral("Capo Famiglia"));
+    Screens::bookings()->txtSesso->setEditText(QStringLiteral("1) M"));
+    Screens::bookings()->txtDataNasc->setText(QStringLiteral("12/05/1978"));
+    Screens::bookings()->txtComuneNasc->setText(QStringLiteral("Città di Castello"));
+    Screens::bookings()->txtProvNasc->setText(QStringLiteral("PG"));
+    Screens::bookings()->txtStatoNasc->setText(QStringLiteral("Italia"));
+    Screens::bookings()->txtTipoDoc->setText(QStringLiteral("Carta di identità"));
+    Screens::bookings()->txtNumDoc->setText(QStringLiteral("CA12345BX"));
+    Screens::bookings()->txtLuogoRil->setText(QStringLiteral("Perugia"));
+    Screens::bookings()->txtCittadinanza->setText(QStringLiteral("Italia"));
+    Screens::bookings()->txtEmail->setText(QStringLiteral("mario.rossi@example.it"));
+    Screens::bookings()->txtDataUsc->setText(QStringLiteral("13/08/2024"));
+    Screens::bookings()->txtOraUsc->setText(QStringLiteral("10:00"));
+    Screens::bookings()->txtTariffa->setText(QStringLiteral("80 euro a notte, colazione inclusa"));
+    Screens::bookings()->txtSupplementi->setText(QStringLiteral("culla"));
+    Screens::bookings()->lblPosizione->setText(QStringLiteral("7"));
+    // The card keeps its own size; the window just round it.
+    Screens::bookings()->showNormal();
+    Screens::bookings()->resize(1010, 710);
+    Screens::bookings()->activateWindow();
+    Screens::bookings()->txtCognome->setFocus();
+    for (int i = 0; i < 20; ++i)
+        QApplication::processEvents();
+    Screens::bookings()->panInfo->setText(QStringLiteral("Salva la scheda corrente in archivio."));
+    Screens::bookings()->grab().save(out + QStringLiteral("/registro.png"));
+
+    Screens::destroyAll();
+    return 0;
+}

@@ -23,12 +23,12 @@
 namespace {
 
 QToolButton *tile(QWidget *parent, const QString &name, const QString &icon, const QString &text, int size,
-                  const QString &style)
+                  const QString &look)
 {
     QToolButton *b = ScreenKit::picture(parent, name, icon, text, size);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    if (!style.isEmpty())
-        b->setStyleSheet(style);
+    if (!look.isEmpty())
+        b->setProperty("look", look);
     return b;
 }
 
@@ -40,10 +40,8 @@ TfrmAvvio::TfrmAvvio() : TAppScreen(QStringLiteral(" Lunaresca"), true)
     Formats::applyProcessFormats();
     resize(1024, 700);
 
-    const QString bar = QStringLiteral("QToolButton { color: white; background: #20527a; font: bold 14pt; "
-                                       "border-radius: 6px; padding: 6px; }");
-    const QString desc = QStringLiteral("QToolButton { color: #20324a; background: rgba(255,255,255,170); "
-                                        "font: 10pt; border-radius: 6px; padding: 8px; }");
+    const QString bar = QStringLiteral("menuBar");
+    const QString desc = QStringLiteral("menuText");
     imgClienti = tile(this, QStringLiteral("imgClienti"), QStringLiteral("tile_clienti"), QString(), 160, {});
     imgTariffario = tile(this, QStringLiteral("imgTariffario"), QStringLiteral("tile_tariffario"), QString(), 160, {});
     imgArrivi = tile(this, QStringLiteral("imgArrivi"), QStringLiteral("tile_arrivi"), QString(), 160, {});
@@ -62,10 +60,8 @@ TfrmAvvio::TfrmAvvio() : TAppScreen(QStringLiteral(" Lunaresca"), true)
     imgGuida = ScreenKit::picture(this, QStringLiteral("imgGuida"), QStringLiteral("guida"), QString(), 40);
     imgCrediti = ScreenKit::picture(this, QStringLiteral("imgCrediti"), QStringLiteral("logo"), QString(), 40);
     imgEsci = ScreenKit::picture(this, QStringLiteral("imgEsci"), QStringLiteral("esci"), QString(), 40);
-    imgSito =
-        tile(this, QStringLiteral("imgSito"), QStringLiteral("web"), QStringLiteral("  ") + Maker::webSite().mid(8), 28,
-             QStringLiteral(
-                 "QToolButton { color: white; background: #2f6f9f; font: 12pt; border-radius: 6px; padding: 6px; }"));
+    imgSito = tile(this, QStringLiteral("imgSito"), QStringLiteral("web"),
+                   QStringLiteral("  ") + Maker::webSite().mid(8), 28, QStringLiteral("menuSite"));
     imgSito->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 
     auto *grid = new QGridLayout(this);
@@ -104,20 +100,20 @@ TfrmAvvio::TfrmAvvio() : TAppScreen(QStringLiteral(" Lunaresca"), true)
 
 void TfrmAvvio::imgClientiClick()
 {
-    if (frmClienti)
-        frmClienti->switchFrom(this);
+    if (auto *screen = Screens::guests())
+        screen->switchFrom(this);
 }
 
 void TfrmAvvio::imgTariffarioClick()
 {
-    if (frmProdotti)
-        frmProdotti->switchFrom(this);
+    if (auto *screen = Screens::priceList())
+        screen->switchFrom(this);
 }
 
 void TfrmAvvio::imgArriviClick()
 {
-    if (frmRegistro)
-        frmRegistro->switchFrom(this);
+    if (auto *screen = Screens::bookings())
+        screen->switchFrom(this);
 }
 
 void TfrmAvvio::imgGuidaClick() { ShowHelpTopic(this, HelpTopic::general()); }

@@ -145,6 +145,6 @@ void TfrmCambiaPassword::cmdEsciClick() { close(); }
 void TfrmCambiaPassword::closeEvent(QCloseEvent *e)
 {
     e->accept();
-    if (frmPassword)
-        frmPassword->backFromChange();
+    if (auto *screen = Screens::password())
+        screen->backFromChange();
 }

@@ -269,7 +269,7 @@ TfrmGuida::TfrmGuida(QWidget *parent)
     setObjectName(QStringLiteral("frmGuida"));
     lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), this);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
-    lblTitolo->setStyleSheet(QStringLiteral("color: crimson; font: bold 16pt 'Arial';"));
+    lblTitolo->setProperty("look", QStringLiteral("helpTitle"));
     lblTitolo->setWordWrap(true);
     txtGuida = new QPlainTextEdit(this);
     txtGuida->setObjectName(QStringLiteral("txtGuida"));

@@ -1,18 +1,23 @@
 #include "app/LinkLook.h"
 
+#include <QStyle>
 #include <QToolButton>
 
 namespace LinkLook {
 
 void apply(QToolButton *link, QToolButton *picture)
 {
-    const QString blue = QStringLiteral("QToolButton { color: darkblue; text-decoration: underline; border: none; }");
-    const QString orange = QStringLiteral("QToolButton { color: orange; text-decoration: underline; border: none; }");
-    link->setStyleSheet(blue);
+    link->setProperty("look", QStringLiteral("link"));
     link->setCursor(Qt::PointingHandCursor);
+    // Orange while the link or its picture is held down.
+    auto down = [link](bool on) {
+        link->setProperty("down", on);
+        link->style()->unpolish(link);
+        link->style()->polish(link);
+    };
     for (QToolButton *b : {link, picture}) {
-        QObject::connect(b, &QToolButton::pressed, link, [=] { link->setStyleSheet(orange); });
-        QObject::connect(b, &QToolButton::released, link, [=] { link->setStyleSheet(blue); });
+        QObject::connect(b, &QToolButton::pressed, link, [=] { down(true); });
+        QObject::connect(b, &QToolButton::released, link, [=] { down(false); });
     }
 }
 

@@ -95,8 +95,8 @@ void TfrmPassword::cmdOKClick()
         txtPassword->setFocus();
         return;
     }
-    if (frmAvvio)
-        frmAvvio->switchFrom(this);
+    if (auto *screen = Screens::menu())
+        screen->switchFrom(this);
 }
 
 void TfrmPassword::cmdEsciClick() { close(); }
@@ -109,8 +109,8 @@ void TfrmPassword::closeEvent(QCloseEvent *e)
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    if (frmCambiaPassword)
-        frmCambiaPassword->switchFrom(this);
+    if (auto *screen = Screens::changePassword())
+        screen->switchFrom(this);
 }
 
 void TfrmPassword::backFromChange()

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Lingua::installQtItalian(app);
     Screens::createAll();
-    frmPassword->show();
+    Screens::password()->show();
     if (QCoreApplication::arguments().contains(QStringLiteral("--prova")))
         Prova::start(app);
     const int rc = app.exec();

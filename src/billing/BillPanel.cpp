@@ -31,17 +31,14 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
     panConto = new QFrame(card);
     panConto->setObjectName(QStringLiteral("panConto"));
     panConto->setFrameShape(QFrame::StyledPanel);
-    panConto->setStyleSheet(QStringLiteral("QFrame#panConto { background: #eef3f8; border: 1px solid #7f9fbf; }"));
     panConto->setAutoFillBackground(true);
     panCalcola = new QFrame(card);
     panCalcola->setObjectName(QStringLiteral("panCalcola"));
     panCalcola->setFrameShape(QFrame::StyledPanel);
-    panCalcola->setStyleSheet(QStringLiteral("QFrame#panCalcola { background: #fff6d8; border: 1px solid #c9a64a; }"));
     panCalcola->setAutoFillBackground(true);
 
     txtCliente = new QLabel(QStringLiteral("Conto del cliente"), panConto);
     txtCliente->setObjectName(QStringLiteral("txtCliente"));
-    txtCliente->setStyleSheet(QStringLiteral("font: bold 12pt; color: #20527a;"));
     btnChiudiConto =
         ScreenKit::picture(panConto, QStringLiteral("btnChiudiConto"), QStringLiteral("chiudi"), QString(), 24);
     cmdStampaConto =
@@ -119,7 +116,6 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
     txtTotale->setObjectName(QStringLiteral("txtTotale"));
     txtTotale->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtTotale->setMinimumWidth(110);
-    txtTotale->setStyleSheet(QStringLiteral("font: bold 12pt;"));
     auto *h = new QHBoxLayout(panCalcola);
     h->setContentsMargins(8, 4, 8, 4);
     h->addWidget(btnCalcola);
@@ -227,7 +223,16 @@ void BillPanel::btnCancellaContoClick()
 
 void BillPanel::impVoceClick(int n)
 {
-    openModal<TfrmTrovaServizi>(m_card->window(), QStringLiteral("clienti_") + two(n));
+    openModal<TfrmTrovaServizi>(m_card->window(), QStringLiteral("clienti_") + two(n), [this](TfrmTrovaServizi *d) {
+        connect(d, &TfrmTrovaServizi::imported, this, &BillPanel::placeItem);
+    });
+}
+
+void BillPanel::placeItem(int n, const BillItem &item)
+{
+    txtData[n - 1]->setText(item.date);
+    txtDesc[n - 1]->setText(item.description);
+    txtPrezzo[n - 1]->setText(item.amount);
 }
 
 void BillPanel::cmdStampaContoClick()

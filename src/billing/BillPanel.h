@@ -8,6 +8,7 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 class QWidget;
+struct BillItem;
 namespace ScreenKit {
 class Hints;
 }
@@ -45,6 +46,8 @@ public:
     void btnCancellaContoClick();
     // Opens the price list import for line n (1..30).
     void impVoceClick(int n);
+    // An imported price list item into line n (1..30).
+    void placeItem(int n, const BillItem &item);
     void cmdStampaContoClick();
     void cmdExpContoClick();
 

@@ -1,7 +1,6 @@
 #include "billing/Prodotti.h"
 
 #include "app/Guida.h"
-#include "app/Screens.h"
 #include "billing/Aggiungi_Voce.h"
 #include "billing/Modifica_Voce.h"
 #include "billing/PriceList.h"
@@ -29,7 +28,6 @@ TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffari
 
     panInfo = new QLabel(QStringLiteral("Pronto per aggiungere una nuova voce..."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel#panInfo { background: #20527a; color: white; padding: 4px 8px; }"));
     m_hints = new ScreenKit::Hints(panInfo, this);
 
     auto command = [this](const QString &name, const QString &icon, const QString &text, const QString &hint) {
@@ -55,7 +53,7 @@ TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffari
     QFont mono(QStringLiteral("Courier New"), 18);
     mono.setStyleHint(QFont::Monospace);
     lstRecords->setFont(mono);
-    lstRecords->setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    lstRecords->setProperty("look", QStringLiteral("items"));
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
@@ -195,5 +193,5 @@ void TfrmProdotti::closeEvent(QCloseEvent *e)
     }
     m_writeFailed = false;
     e->accept();
-    Screens::backToMenu(this);
+    ScreenKit::backToMenu(this);
 }

@@ -1,10 +1,8 @@
 #include "billing/TrovaServizi.h"
 
-#include "app/Screens.h"
 #include "base/Dates.h"
 #include "base/Text.h"
 #include "billing/PriceList.h"
-#include "guests/Clienti.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
@@ -31,7 +29,7 @@ TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent)
     QFont mono(QStringLiteral("Courier New"), 16);
     mono.setStyleHint(QFont::Monospace);
     lstRecords->setFont(mono);
-    lstRecords->setStyleSheet(QStringLiteral("QListWidget { color: black; }"));
+    lstRecords->setProperty("look", QStringLiteral("items"));
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
@@ -122,23 +120,8 @@ void TfrmTrovaServizi::btnImportaClick()
     if (m.hasMatch()) {
         const int n = m.captured(1).toInt();
         if (n >= 1 && n <= 30)
-            writeLine(n);
+            emit imported(n, {Dates::format(Clock::today()), Text::trimmed(txtNome->text()),
+                              Text::trimmed(txtPrezzoUni->text())});
     }
     accept();
-}
-
-bool TfrmTrovaServizi::writeLine(int n)
-{
-    TfrmClienti *card = nullptr;
-    for (QWidget *w = parentWidget(); w && !card; w = w->parentWidget())
-        card = qobject_cast<TfrmClienti *>(w);
-    if (!card)
-        card = frmClienti;
-    if (!card)
-        return false;
-    const QString nn = QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    card->setControlText(QStringLiteral("txtData") + nn, Dates::format(Clock::today()));
-    card->setControlText(QStringLiteral("txtDesc") + nn, Text::trimmed(txtNome->text()));
-    card->setControlText(QStringLiteral("txtPrezzo") + nn, Text::trimmed(txtPrezzoUni->text()));
-    return true;
 }

@@ -6,8 +6,16 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
+// What an imported price list item puts into a bill line: today's date, name and price.
+struct BillItem {
+    QString date;
+    QString description;
+    QString amount;
+};
+
 // Import of a price list item into one bill line of the guest card. The caller writes
-// "clienti_01" ... "clienti_30" into lblMemory; the item last clicked is what is imported.
+// "clienti_01" ... "clienti_30" into lblMemory; the item last clicked is what is imported,
+// handed back to the caller with the line the marker names.
 class TfrmTrovaServizi : public TDialog {
     Q_OBJECT
 public:
@@ -28,9 +36,10 @@ protected:
 public slots:
     void done(int r) override;
 
+signals:
+    void imported(int line, const BillItem &item);
+
 private:
     void takeItem(const QString &line);
-    // Writes the imported item into line n of the card that opened this screen.
-    bool writeLine(int n);
     bool m_clicked = false;
 };

@@ -1,6 +1,5 @@
 #include "billing/VoceDialog.h"
 
-#include "app/Screens.h"
 #include "base/Text.h"
 #include "billing/Amount.h"
 #include "billing/PriceList.h"
@@ -75,7 +74,7 @@ TfrmProdotti *TVoceDialog::prodotti() const
     for (QWidget *w = parentWidget(); w; w = w->parentWidget())
         if (auto *p = qobject_cast<TfrmProdotti *>(w))
             return p;
-    return frmProdotti;
+    return ScreenKit::findScreen<TfrmProdotti>();
 }
 
 void TVoceDialog::showEvent(QShowEvent *e)

@@ -1,10 +1,10 @@
 #include "bookings/Calendario.h"
 
-#include "app/Screens.h"
 #include "base/Dates.h"
 #include "base/Formats.h"
 #include "bookings/Registro.h"
 #include "platform/Clock.h"
+#include "platform/ScreenKit.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -52,7 +52,7 @@ void TfrmCalendario::btnImportaDataClick()
     // The card that opened the picker; the registry's card when it was opened from elsewhere.
     auto *card = qobject_cast<TfrmRegistro *>(parentWidget());
     if (!card)
-        card = frmRegistro;
+        card = ScreenKit::findScreen<TfrmRegistro>();
     QLineEdit *target = nullptr;
     if (card && marker == QStringLiteral("dataent"))
         target = card->txtDataEnt;

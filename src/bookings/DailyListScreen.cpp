@@ -1,14 +1,15 @@
 #include "bookings/DailyListScreen.h"
 
-#include "app/Screens.h"
 #include "bookings/Registro.h"
+#include "output/ListReport.h"
 #include "platform/Clock.h"
 #include "platform/ListScreen.h"
+#include "platform/ScreenKit.h"
 
 TDailyList::TDailyList(QWidget *parent, DailyLists::Kind kind, const QString &caption, const QString &banner)
     : TArchiveList(parent, caption, banner, 1400), m_kind(kind), m_today(Clock::today())
 {
-    list->setPrintTitle(DailyLists::printTitle(kind, m_today));
+    list->setPrintTitle(DailyLists::printTitle(kind, m_today), ListReportPrinter());
 }
 
 RecordList::Source TDailyList::source() const { return DailyLists::source(m_kind, m_today); }
@@ -24,5 +25,5 @@ TfrmRegistro *bookingCardOf(QWidget *screen)
     for (QWidget *w = screen->parentWidget(); w; w = w->parentWidget())
         if (auto *card = qobject_cast<TfrmRegistro *>(w))
             return card;
-    return frmRegistro;
+    return ScreenKit::findScreen<TfrmRegistro>();
 }

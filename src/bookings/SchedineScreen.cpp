@@ -53,8 +53,7 @@ TfrmSchedine::TfrmSchedine(QWidget *parent, ShowBooking showBooking)
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setMinimumHeight(44);
     imgTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    imgTitolo->setStyleSheet(QStringLiteral("QLabel { background: #0f6b6b; color: #ffd84a; font: bold 16pt; "
-                                            "padding-left: 12px; border-radius: 4px; }"));
+    imgTitolo->setProperty("look", QStringLiteral("banner"));
     auto *intro = new QLabel(QStringLiteral("Gli ospiti in arrivo nella data indicata, con l'esito del controllo dei "
                                             "dati richiesti dal portale Alloggiati Web."),
                              this);
@@ -94,7 +93,7 @@ TfrmSchedine::TfrmSchedine(QWidget *parent, ShowBooking showBooking)
                        "richiamata nel registro arrivi e partenze."),
         this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
-    lblIstruzioni->setStyleSheet(QStringLiteral("QLabel { color: crimson; }"));
+    lblIstruzioni->setProperty("look", QStringLiteral("notice"));
 
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));

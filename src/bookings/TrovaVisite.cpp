@@ -4,6 +4,7 @@
 #include "bookings/BookingSearch.h"
 #include "bookings/DailyListScreen.h"
 #include "bookings/Registro.h"
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 
 namespace {
@@ -37,7 +38,7 @@ TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent)
     txtNumDoc = filter(QStringLiteral("txtNumDoc"));
     txtTariffa = filter(QStringLiteral("txtTariffa"));
     txtSupplementi = filter(QStringLiteral("txtSupplementi"));
-    list->setPrintTitle(QStringLiteral("Riepilogo prenotazioni in archivio"));
+    list->setPrintTitle(QStringLiteral("Riepilogo prenotazioni in archivio"), ListReportPrinter());
 }
 
 RecordList::Source TfrmTrovaVisite::source(const RecordList::SearchFilters &filters) const

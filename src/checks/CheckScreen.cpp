@@ -65,7 +65,7 @@ CheckScreen::CheckScreen(QWidget *parent, const Setup &setup)
     tf.setPointSize(16);
     tf.setBold(true);
     title->setFont(tf);
-    title->setStyleSheet(QStringLiteral("color: #114d3f;"));
+    title->setProperty("look", QStringLiteral("checkTitle"));
     auto *line = new QLabel(setup.instruction, this);
     line->setObjectName(QStringLiteral("lblIstruzioni"));
     line->setWordWrap(true);

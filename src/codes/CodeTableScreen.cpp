@@ -2,57 +2,56 @@
 
 #include "base/Formats.h"
 #include "base/Text.h"
+#include "codes/CardPicks.h"
+#include "codes/Codici_Comuni.h"
+#include "codes/Codici_Documenti.h"
+#include "codes/Codici_Stati.h"
+#include "codes/Codici_Tipo.h"
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace Codes {
 
-namespace {
-
-QWidget *findCard(QWidget *table, const QString &card)
+std::optional<PickedEntry> acceptedPick(Table t, const QString &marker, const QString &line)
 {
-    const QString name = QStringLiteral("frm") + card.left(1).toUpper() + card.mid(1);
-    for (QWidget *w = table ? table->parentWidget() : nullptr; w; w = w->parentWidget())
-        if (w->objectName() == name)
-            return w;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w->objectName() == name)
-            return w;
-    return nullptr;
+    if (line.isEmpty() || !pickTarget(t, marker))
+        return std::nullopt;
+    return splitEntry(t, line);
 }
 
-bool writeField(QWidget *card, const QString &field, const QString &text)
+Card::Picker picker(QWidget *owner, const QString &card)
 {
-    QWidget *w = card->findChild<QWidget *>(field);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setText(text);
-    else if (auto *l = qobject_cast<QLabel *>(w))
-        l->setText(text);
-    else if (auto *c = qobject_cast<QComboBox *>(w))
-        c->setEditText(text);
-    else
-        return false;
-    return true;
-}
-
-} // namespace
-
-bool writePick(QWidget *table, const PickTarget &target, const PickedEntry &entry)
-{
-    QWidget *card = findCard(table, target.card);
-    if (!card)
-        return false;
-    if (!writeField(card, target.codeField, entry.code))
-        return false;
-    if (!target.provinceField.isEmpty() && !writeField(card, target.provinceField, entry.province))
-        return false;
-    return writeField(card, target.descriptionField, entry.description);
+    return [owner, card](int table, const QString &field) -> std::optional<Card::Picked> {
+        const QString marker = card + QLatin1Char('_') + field;
+        std::optional<PickedEntry> e;
+        // Created anew, shown modally, freed when it closes; what it picked is read before.
+        auto open = [&](auto *t) {
+            t->setMemory(marker);
+            t->exec();
+            e = t->picked();
+            delete t;
+        };
+        switch (Table(table)) {
+        case Table::Tipo:
+            open(new TfrmCodici_Tipo(owner));
+            break;
+        case Table::Documenti:
+            open(new TfrmCodici_Documenti(owner));
+            break;
+        case Table::Stati:
+            open(new TfrmCodici_Stati(owner));
+            break;
+        case Table::Comuni:
+            open(new TfrmCodici_Comuni(owner));
+            break;
+        }
+        if (!e)
+            return std::nullopt;
+        return Card::Picked{e->code, e->description, e->province};
+    };
 }
 
 } // namespace Codes
@@ -71,7 +70,7 @@ TCodeTableScreen::TCodeTableScreen(QWidget *parent, Codes::Table table, const QS
     hostList(list, this);
 
     list->setKeyStore(&rememberedKey(table));
-    list->setPrintTitle(printTitle);
+    list->setPrintTitle(printTitle, ListReportPrinter());
     txtTrova->clear();
     list->setLines(Codes::lines(table));
     list->setItemWidth(600);
@@ -86,10 +85,7 @@ QString &TCodeTableScreen::rememberedKey(Codes::Table table)
 
 void TCodeTableScreen::lstRecordsDblClick()
 {
-    const QString line = list->currentLine();
-    if (!line.isEmpty())
-        if (auto target = Codes::pickTarget(m_table, memory()))
-            Codes::writePick(this, *target, Codes::splitEntry(m_table, line));
+    m_picked = Codes::acceptedPick(m_table, memory(), list->currentLine());
     close();
 }
 

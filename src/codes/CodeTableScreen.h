@@ -8,11 +8,11 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 
+#include <optional>
+
 namespace Codes {
-// Writes a picked entry into the card that opened `table` (found by name among the table's
-// owners, else among the program's screens): code, description and, when the target has one,
-// province. False when the card or a field is missing; fields written before stay written.
-bool writePick(QWidget *table, const PickTarget &target, const PickedEntry &entry);
+// The entry of a picked line, when the table accepts the marker and a line was picked.
+std::optional<PickedEntry> acceptedPick(Table t, const QString &marker, const QString &line);
 } // namespace Codes
 
 // One of the three small code tables: the whole table in a list, Trova with the key remembered
@@ -26,10 +26,13 @@ public:
     void lstRecordsDblClick();
     // The key searched last in a table kind, for the whole run.
     static QString &rememberedKey(Codes::Table table);
+    // What the operator picked for the caller's marker; nothing when the table closed without a pick.
+    std::optional<Codes::PickedEntry> picked() const { return m_picked; }
 
 protected:
     void showEvent(QShowEvent *e) override;
 
 private:
     Codes::Table m_table;
+    std::optional<Codes::PickedEntry> m_picked;
 };

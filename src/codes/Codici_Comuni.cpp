@@ -4,6 +4,7 @@
 #include "base/Text.h"
 #include "codes/CodeTableScreen.h"
 #include "codes/CodeTables.h"
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 #include "platform/Messages.h"
 
@@ -34,7 +35,7 @@ TfrmCodici_Comuni::TfrmCodici_Comuni(QWidget *parent)
     title->setObjectName(QStringLiteral("lblTitolo"));
     title->setAlignment(Qt::AlignCenter);
     title->setMinimumHeight(44);
-    title->setStyleSheet(QStringLiteral("QLabel { background: teal; color: yellow; font: bold 16pt; }"));
+    title->setProperty("look", QStringLiteral("tableTitle"));
     auto *line1 = new QLabel(QStringLiteral("Selezionare la sigla di provincia del Comune di interesse"), panAvvio);
     auto *line2 = new QLabel(QStringLiteral("e fare clic sul pulsante Cerca."), panAvvio);
     txtProv = new QComboBox(panAvvio);
@@ -57,10 +58,10 @@ TfrmCodici_Comuni::TfrmCodici_Comuni(QWidget *parent)
     icoFreccia02->hide();
     Risultato = new QLabel(QStringLiteral("Nessuna provincia selezionata."), panAvvio);
     Risultato->setObjectName(QStringLiteral("Risultato"));
-    Risultato->setStyleSheet(QStringLiteral("QLabel { color: crimson; }"));
+    Risultato->setProperty("look", QStringLiteral("notice"));
     lblAttendere = new QLabel(QStringLiteral("Ricerca Comuni italiani in corso. Attendere..."), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
-    lblAttendere->setStyleSheet(QStringLiteral("QLabel { color: darkcyan; }"));
+    lblAttendere->setProperty("look", QStringLiteral("busy"));
     lblAttendere->hide();
     btnAnnulla = new QPushButton(QStringLiteral("Chiudi"), panAvvio);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
@@ -102,7 +103,7 @@ TfrmCodici_Comuni::TfrmCodici_Comuni(QWidget *parent)
                           QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, "
                                          "fare di nuovo clic su Trova."),
                           QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."));
-    list->setPrintTitle(QStringLiteral("Tabella Codici per Comuni d'Italia"));
+    list->setPrintTitle(QStringLiteral("Tabella Codici per Comuni d'Italia"), ListReportPrinter());
     hostList(list, panContainer);
     panContainer->hide();
 
@@ -151,10 +152,7 @@ void TfrmCodici_Comuni::btnCercaClick()
 
 void TfrmCodici_Comuni::lstRecordsDblClick()
 {
-    const QString line = list->currentLine();
-    if (!line.isEmpty())
-        if (auto target = Codes::pickTarget(Codes::Table::Comuni, memory()))
-            Codes::writePick(this, *target, Codes::splitEntry(Codes::Table::Comuni, line));
+    m_picked = Codes::acceptedPick(Codes::Table::Comuni, memory(), list->currentLine());
     close();
 }
 

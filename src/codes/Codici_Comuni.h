@@ -1,4 +1,5 @@
 #pragma once
+#include "codes/CodeTables.h"
 #include "platform/ListScreen.h"
 #include "platform/Screen.h"
 
@@ -31,9 +32,14 @@ public:
     void txtProvChange();
     void btnCercaClick();
     void lstRecordsDblClick();
+    // What the operator picked for the caller's marker; nothing when the table closed without a pick.
+    std::optional<Codes::PickedEntry> picked() const { return m_picked; }
 
 protected:
     void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    std::optional<Codes::PickedEntry> m_picked;
 };

@@ -1,25 +1,17 @@
 #pragma once
-#include "platform/Screen.h"
-
-#include <QHash>
-
-#include <optional>
+#include "platform/CardScreen.h"
 
 class BillPanel;
 class QCheckBox;
 class QComboBox;
-class QFrame;
-class QLabel;
 class QLineEdit;
+class QPushButton;
 class QToolButton;
 struct TCliente;
-namespace ScreenKit {
-class Hints;
-class FocusFrames;
-} // namespace ScreenKit
 
 // The guest card: one TCliente on screen, new or archived at the position in lblPosizione.
-class TfrmClienti : public TAppScreen {
+// Its fields are the rows of one table (Clienti.cpp).
+class TfrmClienti : public TCardScreen {
     Q_OBJECT
 public:
     TfrmClienti();
@@ -37,7 +29,6 @@ public:
     QLabel *lblFile01, *lblFile02, *lblFile03, *lblDesc01, *lblDesc02, *lblDesc03;
     QCheckBox *chkSegnala;
     QToolButton *icoSegnala;
-    QLabel *lblPosizione, *panInfo;
     QPushButton *btnConto;
     BillPanel *conto;
 
@@ -52,10 +43,6 @@ public:
 
     void cmdNuovoClick();
     void cmdSalvaClick();
-    void cmdPrimoClick();
-    void cmdIndietroClick();
-    void cmdAvantiClick();
-    void cmdUltimoClick();
     void cmdTrovaClick();
     void cmdSegnalatiClick();
     void cmdCartellaClick();
@@ -70,37 +57,17 @@ public:
     void btnCartaClick();
     void btnEmailClick();
     void btnContoClick();
-    // Opens a code table with its pick marker.
-    void openTable(QWidget *source);
 
-    // The card's controls by name (record field bindings, the code tables, tests).
-    QWidget *control(const QString &name) const { return m_controls.value(name); }
-    QString controlText(const QString &name) const;
-    void setControlText(const QString &name, const QString &text);
-    // The record built from the screen, and the screen filled from a record.
+    // The record built from the screen, and the screen filled from a record: both through the table.
     TCliente toRecord() const;
     void fromRecord(const TCliente &r);
 
 protected:
+    bool showAt(qint64 n) override { return ShowGuestAt(n); }
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
-    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    QLineEdit *edit(const QString &name, int maxLength);
-    QComboBox *combo(const QString &name, int maxLength, const QStringList &items);
-    QLabel *hidden(const QString &name);
-    QToolButton *command(const QString &name, const QString &icon, const QString &text, const QString &hint);
-    QToolButton *fieldButton(const QString &name, const QString &icon, const QString &hint);
     void buildLayout();
-    void wireFocusAndHints();
-    qint64 currentPosition() const;
-    // The number of cards, or nothing after the access message.
-    std::optional<qint64> countCards();
-
     QWidget *m_page;
-    ScreenKit::Hints *m_hints;
-    ScreenKit::FocusFrames *m_frames;
-    QHash<QString, QWidget *> m_controls;
 };

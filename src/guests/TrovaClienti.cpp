@@ -1,14 +1,13 @@
 #include "guests/TrovaClienti.h"
 
-#include "app/Screens.h"
 #include "base/RecordFile.h"
 #include "base/Text.h"
-#include "bookings/DailyListScreen.h"
-#include "bookings/Registro.h"
-#include "guests/Cliente.h"
 #include "guests/Clienti.h"
 #include "guests/GuestSearch.h"
+#include "output/ListReport.h"
+#include "platform/CardArchive.h"
 #include "platform/ListScreen.h"
+#include "platform/ScreenKit.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget *parent)
     txtSupplementi = filter(QStringLiteral("txtSupplementi"));
     txtQuestioni = filter(QStringLiteral("txtQuestioni"));
     txtNote = filter(QStringLiteral("txtNote"));
-    list->setPrintTitle(QStringLiteral("Riepilogo clienti in archivio"));
+    list->setPrintTitle(QStringLiteral("Riepilogo clienti in archivio"), ListReportPrinter());
 }
 
 RecordList::Source TfrmTrovaClienti::source(const RecordList::SearchFilters &filters) const
@@ -56,20 +55,11 @@ void TfrmTrovaClienti::take(qint64 n)
         if (TfrmClienti *card = guestCardOf(this))
             card->ShowGuestAt(n);
     } else if (marker == QLatin1String("registro")) {
-        TfrmRegistro *card = bookingCardOf(this);
-        if (!card)
-            return;
+        // A card that cannot be read brings nothing, without a message.
         TCliente guest;
-        try {
-            RecordFile f(clientiPath(), TCliente::Size);
-            f.open();
-            f.read(n, guest.bytes.data());
-        } catch (const ArchiveError &) {
-            return;
-        }
-        // Only the guest's own data: dates, room, persons and the position stay as they are.
-        for (const auto &field : GuestSearch::bookingImport())
-            card->setControlText(QLatin1String(field.control), guest.get(field.field));
+        if (CardArchive::run(clientiPath(), TCliente::Size, nullptr,
+                             [&](RecordFile &f) { f.read(n, guest.bytes.data()); }))
+            m_guest = guest;
     }
 }
 
@@ -78,5 +68,5 @@ TfrmClienti *guestCardOf(QWidget *screen)
     for (QWidget *w = screen->parentWidget(); w; w = w->parentWidget())
         if (auto *card = qobject_cast<TfrmClienti *>(w))
             return card;
-    return frmClienti;
+    return ScreenKit::findScreen<TfrmClienti>();
 }

@@ -1,5 +1,8 @@
 #pragma once
+#include "guests/Cliente.h"
 #include "platform/ArchiveList.h"
+
+#include <optional>
 
 class QLineEdit;
 class TfrmClienti;
@@ -14,9 +17,15 @@ public:
     QLineEdit *txtCognome, *txtNome, *txtCodFisc, *txtIva, *txtTipologia, *txtFormula, *txtServizi, *txtSupplementi,
         *txtQuestioni, *txtNote;
 
+    // The guest picked for a booking ("registro"); nothing when the search closed without one.
+    std::optional<TCliente> pickedGuest() const { return m_guest; }
+
 protected:
     RecordList::Source source(const RecordList::SearchFilters &filters) const override;
     void take(qint64 n) override;
+
+private:
+    std::optional<TCliente> m_guest;
 };
 
 // The guest card a search or list loads into: the one that opened it, else the registry's.

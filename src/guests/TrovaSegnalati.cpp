@@ -1,11 +1,11 @@
 #include "guests/TrovaSegnalati.h"
 
-#include "app/Screens.h"
 #include "base/Text.h"
 #include "billing/BillPanel.h"
 #include "guests/Clienti.h"
 #include "guests/GuestSearch.h"
 #include "guests/TrovaClienti.h"
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 
 #include <QLabel>
@@ -15,7 +15,7 @@ TfrmTrovaSegnalati::TfrmTrovaSegnalati(QWidget *parent)
     : TArchiveList(parent, QStringLiteral(" Riepilogo clienti segnalati"), QStringLiteral("CLIENTI SEGNALATI"), 2650)
 {
     setObjectName(QStringLiteral("frmTrovaSegnalati"));
-    list->setPrintTitle(QStringLiteral("Riepilogi clienti segnalati"));
+    list->setPrintTitle(QStringLiteral("Riepilogi clienti segnalati"), ListReportPrinter());
 }
 
 RecordList::Source TfrmTrovaSegnalati::source() const { return GuestSearch::flaggedSource(); }

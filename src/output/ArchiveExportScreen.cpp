@@ -20,7 +20,6 @@ TArchiveExportScreen::TArchiveExportScreen(QWidget *parent, const Kind &kind)
 {
     panInfo = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
-    panInfo->setStyleSheet(QStringLiteral("QLabel#panInfo { background: #20527a; color: white; padding: 4px 8px; }"));
     m_hints = new ScreenKit::Hints(panInfo, this);
     auto command = [this](const QString &name, const QString &icon, const QString &text, const QString &hint) {
         QToolButton *b = ScreenKit::picture(this, name, icon, text, 32);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // The one report every list screen prints: a title bar, the list's lines in a monospaced font
@@ -29,6 +31,9 @@ void fill(Report::Document &report, const QString &title, const QStringList &lin
 // cancels. Each list screen's Stampa button calls it.
 void PrintListReport(const QString &title, const QStringList &lines, QWidget *parent = nullptr,
                      const QString &reportName = ListReport::defaultName());
+// Stampa of a list screen: PrintListReport under the report name `reportName`.
+std::function<void(const QString &title, const QStringList &lines, QWidget *parent)> ListReportPrinter(
+    const QString &reportName = ListReport::defaultName());
 // The same report written to a PDF file; false when the file cannot be written.
 bool SaveListReportPdf(const QString &title, const QStringList &lines, const QString &path,
                        const QString &reportName = ListReport::defaultName());

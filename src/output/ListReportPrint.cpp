@@ -8,6 +8,14 @@ void PrintListReport(const QString &title, const QStringList &lines, QWidget *pa
     ReportPrinter::printOrReport(report, parent);
 }
 
+std::function<void(const QString &title, const QStringList &lines, QWidget *parent)> ListReportPrinter(
+    const QString &reportName)
+{
+    return [reportName](const QString &title, const QStringList &lines, QWidget *parent) {
+        PrintListReport(title, lines, parent, reportName);
+    };
+}
+
 bool SaveListReportPdf(const QString &title, const QStringList &lines, const QString &path, const QString &reportName)
 {
     Report::Document report = ListReport::makeTemplate(reportName);

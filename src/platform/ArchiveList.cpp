@@ -35,8 +35,7 @@ QLabel *banner(QWidget *parent, const QString &text, const QString &name)
     l->setObjectName(name);
     l->setMinimumHeight(44);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    l->setStyleSheet(QStringLiteral("QLabel { background: #0f6b6b; color: #ffd84a; font: bold 16pt; "
-                                    "padding-left: 12px; border-radius: 4px; }"));
+    l->setProperty("look", QStringLiteral("banner"));
     return l;
 }
 
@@ -128,7 +127,7 @@ TArchiveSearch::TArchiveSearch(QWidget *parent, const QString &caption, const QS
     btnCerca->installEventFilter(this);
     lblAttesa = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
     lblAttesa->setObjectName(QStringLiteral("lblAttesa"));
-    lblAttesa->setStyleSheet(QStringLiteral("QLabel { color: crimson; font: bold; }"));
+    lblAttesa->setProperty("look", QStringLiteral("waiting"));
     lblAttesa->hide();
     lblConta = new QLabel(panAvvio);
     lblConta->setObjectName(QStringLiteral("lblConta"));

@@ -1,7 +1,6 @@
 #include "platform/ListScreen.h"
 
 #include "base/Text.h"
-#include "output/ListReport.h"
 #include "platform/Messages.h"
 #include "platform/ScreenKit.h"
 
@@ -99,8 +98,7 @@ ListScreen::ListScreen(QWidget *parent, const QString &title, const QString &ins
     imgTitolo->setObjectName(QStringLiteral("imgTitolo"));
     imgTitolo->setMinimumHeight(44);
     imgTitolo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    imgTitolo->setStyleSheet(QStringLiteral("QLabel { background: #0f6b6b; color: #ffd84a; font: bold 16pt; "
-                                            "padding-left: 12px; border-radius: 4px; }"));
+    imgTitolo->setProperty("look", QStringLiteral("banner"));
     auto *line1 = new QLabel(instruction1, this);
     line1->setObjectName(QStringLiteral("lblIstruzioni1"));
     auto *line2 = new QLabel(instruction2, this);
@@ -131,7 +129,7 @@ ListScreen::ListScreen(QWidget *parent, const QString &title, const QString &ins
 
     lblIstruzioni = new QLabel(hint, this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
-    lblIstruzioni->setStyleSheet(QStringLiteral("QLabel { color: crimson; }"));
+    lblIstruzioni->setProperty("look", QStringLiteral("notice"));
 
     btnChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
@@ -214,10 +212,10 @@ void ListScreen::resetSearch()
     txtTrova->clear();
 }
 
-void ListScreen::setPrintTitle(const QString &title, const QString &reportName)
+void ListScreen::setPrintTitle(const QString &title, PrintAction print)
 {
     m_printTitle = title;
-    m_reportName = reportName;
+    m_print = std::move(print);
 }
 
 void ListScreen::btnTrovaClick()
@@ -231,7 +229,8 @@ void ListScreen::btnTrovaClick()
 
 void ListScreen::btnStampaClick()
 {
-    PrintListReport(m_printTitle, lines(), window(), m_reportName.isEmpty() ? ListReport::defaultName() : m_reportName);
+    if (m_print)
+        m_print(m_printTitle, lines(), window());
 }
 
 bool ListScreen::eventFilter(QObject *o, QEvent *e)

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -82,8 +84,10 @@ public:
     // Empties the remembered key and the search field.
     void resetSearch();
 
-    // Stampa prints the lines under this title.
-    void setPrintTitle(const QString &title, const QString &reportName = QString());
+    // How Stampa prints: the title, the lines and the window the print dialog opens over.
+    using PrintAction = std::function<void(const QString &title, const QStringList &lines, QWidget *parent)>;
+    // Stampa prints the lines under this title with `print` (the list report, handed in by the screen).
+    void setPrintTitle(const QString &title, PrintAction print);
     QString printTitle() const { return m_printTitle; }
 
     void btnTrovaClick();
@@ -102,7 +106,7 @@ private:
     QString m_ownKey;
     QString *m_key;
     QString m_printTitle;
-    QString m_reportName;
+    PrintAction m_print;
     QWidget *m_watched = nullptr;
 };
 

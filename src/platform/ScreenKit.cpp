@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -14,10 +15,20 @@ static void initAssets() { Q_INIT_RESOURCE(assets); }
 
 namespace ScreenKit {
 
-QToolButton *picture(QWidget *parent, const QString &name, const QString &icon, const QString &text, int size)
+void applyHouseStyle()
 {
     static const bool assetsReady = (initAssets(), true);
     Q_UNUSED(assetsReady);
+    if (!qApp || !qApp->styleSheet().isEmpty())
+        return;
+    QFile f(QStringLiteral(":/lunaresca.qss"));
+    if (f.open(QIODevice::ReadOnly))
+        qApp->setStyleSheet(QString::fromUtf8(f.readAll()));
+}
+
+QToolButton *picture(QWidget *parent, const QString &name, const QString &icon, const QString &text, int size)
+{
+    applyHouseStyle();
     auto *b = new QToolButton(parent);
     b->setObjectName(name);
     b->setAutoRaise(true);
@@ -43,13 +54,32 @@ QLabel *label(QWidget *parent, const QString &text, const QString &name)
 
 QLabel *memoryLabel(QWidget *parent)
 {
+    applyHouseStyle();
     auto *l = new QLabel(parent);
     l->setObjectName(QStringLiteral("lblMemory"));
     l->hide();
     return l;
 }
 
-Hints::Hints(QLabel *bar, QObject *parent) : QObject(parent), m_bar(bar) {}
+namespace {
+std::function<void(QWidget *)> &menuReturn()
+{
+    static std::function<void(QWidget *)> back;
+    return back;
+}
+} // namespace
+
+void setMenuReturn(std::function<void(QWidget *app)> back) { menuReturn() = std::move(back); }
+
+void backToMenu(QWidget *app)
+{
+    if (menuReturn())
+        menuReturn()(app);
+    else
+        app->hide();
+}
+
+Hints::Hints(QLabel *bar, QObject *parent) : QObject(parent), m_bar(bar) { applyHouseStyle(); }
 
 void Hints::add(QWidget *w, const QString &hint)
 {
@@ -70,14 +100,13 @@ bool Hints::eventFilter(QObject *o, QEvent *e)
     return false;
 }
 
-FocusFrames::FocusFrames(QObject *parent) : QObject(parent) {}
+FocusFrames::FocusFrames(QObject *parent) : QObject(parent) { applyHouseStyle(); }
 
-QFrame *FocusFrames::frameAround(QWidget *around, const QString &name, const QString &color)
+QFrame *FocusFrames::frameAround(QWidget *around, const QString &name, const QString &look)
 {
     auto *f = new QFrame(around->parentWidget());
     f->setObjectName(name);
-    f->setStyleSheet(QStringLiteral("QFrame#%1 { border: 2px solid %2; border-radius: 3px; background: transparent; }")
-                         .arg(name, color));
+    f->setProperty("look", look);
     f->setAttribute(Qt::WA_TransparentForMouseEvents);
     f->hide();
     m_frames.insert(around, f);

@@ -1,14 +1,18 @@
 #pragma once
+#include <QApplication>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QToolButton>
+#include <QWidget>
+
+#include <functional>
+#include <span>
 
 class QLabel;
 class QFrame;
-class QToolButton;
-class QWidget;
 
 // Small pieces every screen uses: picture buttons, the info bar's hints,
 // focus frames and the Enter chain. Each works through one event filter.
@@ -20,6 +24,24 @@ QToolButton *picture(QWidget *parent, const QString &name, const QString &icon, 
 QLabel *label(QWidget *parent, const QString &text, const QString &name = QString());
 // The hidden label through which a caller tells a sub-screen who it is.
 QLabel *memoryLabel(QWidget *parent);
+
+// A screen of type T among the program's windows (the registry's), for a sub-screen opened
+// without its owner.
+template <class T> T *findScreen()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *t = qobject_cast<T *>(w))
+            return t;
+    return nullptr;
+}
+
+// The house style sheet (assets/lunaresca.qss) on the whole application; the screen helpers
+// put it in place the first time they are used.
+void applyHouseStyle();
+
+// An app screen closing goes back to the menu; the registry installs how.
+void setMenuReturn(std::function<void(QWidget *app)> back);
+void backToMenu(QWidget *app);
 
 // Hover hints: the info bar shows a control's hint while the mouse is over it;
 // blank areas empty it.
@@ -42,8 +64,9 @@ private:
 class FocusFrames : public QObject {
 public:
     explicit FocusFrames(QObject *parent);
-    // Creates the frame `name` round `around` (sibling, same parent), hidden.
-    QFrame *frameAround(QWidget *around, const QString &name, const QString &color = QStringLiteral("#f5c400"));
+    // Creates the frame `name` round `around` (sibling, same parent), hidden; `look` is its rule
+    // in the house style sheet ("tableFrame" round a table button).
+    QFrame *frameAround(QWidget *around, const QString &name, const QString &look = QStringLiteral("focusFrame"));
     // `mark` is shown while `field` has the focus.
     void light(QWidget *field, QWidget *mark);
 
@@ -70,5 +93,33 @@ private:
     void watch(QWidget *w);
     QHash<QObject *, QWidget *> m_next;
 };
+
+// A row of a screen's command buttons: the member that keeps it, name, picture, caption, hint
+// and handler.
+template <class T> struct Command {
+    QToolButton *T::*member;
+    const char *name;
+    const char *icon;
+    const char *text;
+    const char *hint;
+    void (T::*click)();
+};
+
+// Makes the buttons of `rows` as pictures of `size`, their hints in `hints`, wired to the handlers.
+template <class T>
+void commands(T *screen, QWidget *parent, Hints *hints, std::span<const Command<T>> rows, int size,
+              Qt::ToolButtonStyle style = Qt::ToolButtonTextUnderIcon)
+{
+    for (const Command<T> &c : rows) {
+        const QString text = QString::fromUtf8(c.text);
+        QToolButton *b = picture(parent, QString::fromUtf8(c.name), QString::fromUtf8(c.icon), text, size);
+        if (!text.isEmpty())
+            b->setToolButtonStyle(style);
+        hints->add(b, QString::fromUtf8(c.hint));
+        if (c.click)
+            QObject::connect(b, &QToolButton::clicked, screen, c.click);
+        screen->*c.member = b;
+    }
+}
 
 } // namespace ScreenKit

@@ -101,8 +101,8 @@ private:
 void TestPassword::initTestCase()
 {
     Screens::createAll();
-    frmPassword->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frmPassword));
+    Screens::password()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Screens::password()));
 }
 
 void TestPassword::cleanupTestCase() { Screens::destroyAll(); }
@@ -113,35 +113,35 @@ void TestPassword::init()
     QDir(m_folder.path()).removeRecursively();
     QDir().mkpath(m_folder.path());
     m_folder.write(PasswordStore::FileName, storeHolding(QStringLiteral("sottobicchiere")));
-    frmAvvio->hide();
-    frmCambiaPassword->hide();
-    frmPassword->txtPassword->clear();
-    frmPassword->show();
-    QVERIFY(activate(frmPassword));
+    Screens::menu()->hide();
+    Screens::changePassword()->hide();
+    Screens::password()->txtPassword->clear();
+    Screens::password()->show();
+    QVERIFY(activate(Screens::password()));
     m_msgs.clear();
 }
 
 bool TestPassword::logIn(const QString &typed)
 {
-    frmPassword->txtPassword->clear();
-    TestKeys::type(frmPassword->txtPassword, typed);
-    QTest::keyClick(frmPassword->txtPassword, Qt::Key_Return);
-    return frmAvvio->isVisible() && !frmPassword->isVisible();
+    Screens::password()->txtPassword->clear();
+    TestKeys::type(Screens::password()->txtPassword, typed);
+    QTest::keyClick(Screens::password()->txtPassword, Qt::Key_Return);
+    return Screens::menu()->isVisible() && !Screens::password()->isVisible();
 }
 
 void TestPassword::openChange()
 {
-    QTest::mouseClick(frmPassword->btnCambiaPassword, Qt::LeftButton);
-    QVERIFY(frmCambiaPassword->isVisible());
-    QVERIFY(!frmPassword->isVisible());
-    QVERIFY(activate(frmCambiaPassword));
+    QTest::mouseClick(Screens::password()->btnCambiaPassword, Qt::LeftButton);
+    QVERIFY(Screens::changePassword()->isVisible());
+    QVERIFY(!Screens::password()->isVisible());
+    QVERIFY(activate(Screens::changePassword()));
 }
 
 void TestPassword::fillChange(const QString &old, const QString &fresh, const QString &confirm)
 {
-    TestKeys::type(frmCambiaPassword->txtPasswordOld, old);
-    TestKeys::type(frmCambiaPassword->txtPasswordNew, fresh);
-    TestKeys::type(frmCambiaPassword->txtConferma, confirm);
+    TestKeys::type(Screens::changePassword()->txtPasswordOld, old);
+    TestKeys::type(Screens::changePassword()->txtPasswordNew, fresh);
+    TestKeys::type(Screens::changePassword()->txtConferma, confirm);
 }
 
 void TestPassword::firstStoreFromTheInstallation()
@@ -155,8 +155,8 @@ void TestPassword::firstStoreFromTheInstallation()
     for (const QString &typed : {QStringLiteral("sottobicchiere"), QStringLiteral("SOTTOBICCHIERE"),
                                  QStringLiteral("SottoBicchiere"), QStringLiteral("  sOtToBiCcHiErE  ")}) {
         QVERIFY2(logIn(typed), qPrintable(typed));
-        frmAvvio->hide();
-        frmPassword->show();
+        Screens::menu()->hide();
+        Screens::password()->show();
     }
     QVERIFY(!logIn(QStringLiteral("sottobicchier")));
     QCOMPARE(m_msgs.lastText(), Wrong);
@@ -220,12 +220,12 @@ void TestPassword::login()
     QCOMPARE(m_msgs.count(), 1);
     QCOMPARE(m_msgs.lastText(), message);
     QCOMPARE(m_msgs.lastKind(), Msg::Kind::Plain);
-    QVERIFY(frmPassword->isVisible());
+    QVERIFY(Screens::password()->isVisible());
     if (message == Wrong) {
-        QCOMPARE(frmPassword->txtPassword->text(), QString());
-        QVERIFY(frmPassword->txtPassword->hasFocus());
+        QCOMPARE(Screens::password()->txtPassword->text(), QString());
+        QVERIFY(Screens::password()->txtPassword->hasFocus());
     } else {
-        QCOMPARE(frmPassword->txtPassword->text(), typed);
+        QCOMPARE(Screens::password()->txtPassword->text(), typed);
     }
     // The program never creates the store by itself.
     QCOMPARE(QFile::exists(m_folder.file(PasswordStore::FileName)), !store.isEmpty());
@@ -233,29 +233,29 @@ void TestPassword::login()
 
 void TestPassword::loginEnablingEnterAndFrame()
 {
-    QLineEdit *field = frmPassword->txtPassword;
-    QVERIFY(!frmPassword->cmdOK->isEnabled());
+    QLineEdit *field = Screens::password()->txtPassword;
+    QVERIFY(!Screens::password()->cmdOK->isEnabled());
     QVERIFY(field->hasFocus());
-    QVERIFY(frmPassword->effPassword->isVisible());
+    QVERIFY(Screens::password()->effPassword->isVisible());
     TestKeys::type(field, QStringLiteral("   "));
-    QVERIFY(!frmPassword->cmdOK->isEnabled());
+    QVERIFY(!Screens::password()->cmdOK->isEnabled());
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(m_msgs.count(), 0);
-    QVERIFY(frmPassword->isVisible());
+    QVERIFY(Screens::password()->isVisible());
     TestKeys::type(field, QStringLiteral("x"));
-    QVERIFY(frmPassword->cmdOK->isEnabled());
+    QVERIFY(Screens::password()->cmdOK->isEnabled());
     QTest::keyClick(field, Qt::Key_Backspace);
-    QVERIFY(!frmPassword->cmdOK->isEnabled());
+    QVERIFY(!Screens::password()->cmdOK->isEnabled());
     // The frame follows the focus.
-    frmPassword->cmdEsci->setFocus();
-    QVERIFY(!frmPassword->effPassword->isVisible());
+    Screens::password()->cmdEsci->setFocus();
+    QVERIFY(!Screens::password()->effPassword->isVisible());
     field->setFocus();
-    QVERIFY(frmPassword->effPassword->isVisible());
+    QVERIFY(Screens::password()->effPassword->isVisible());
     // OK checks like Enter.
     TestKeys::type(field, QStringLiteral("sottobicchiere"));
-    QTest::mouseClick(frmPassword->cmdOK, Qt::LeftButton);
-    QVERIFY(frmAvvio->isVisible());
-    QVERIFY(!frmPassword->isVisible());
+    QTest::mouseClick(Screens::password()->cmdOK, Qt::LeftButton);
+    QVERIFY(Screens::menu()->isVisible());
+    QVERIFY(!Screens::password()->isVisible());
 }
 
 void TestPassword::changeSucceeds()
@@ -263,12 +263,12 @@ void TestPassword::changeSucceeds()
     // Lines of the store other than the value survive the change byte for byte.
     const QByteArray before("; Lunaresca\r\n[Setup]\r\nCartella=C:\\Lunaresca \xE8\r\n\r\n");
     m_folder.write(PasswordStore::FileName, storeHolding(QStringLiteral("sottobicchiere"), before) + "Altro=1\r\n");
-    TestKeys::type(frmPassword->txtPassword, QStringLiteral("avanzo"));
+    TestKeys::type(Screens::password()->txtPassword, QStringLiteral("avanzo"));
     openChange();
-    QCOMPARE(frmCambiaPassword->txtPasswordOld->text(), QString());
-    QVERIFY(frmCambiaPassword->txtPasswordOld->hasFocus());
+    QCOMPARE(Screens::changePassword()->txtPasswordOld->text(), QString());
+    QVERIFY(Screens::changePassword()->txtPasswordOld->hasFocus());
     fillChange(QStringLiteral(" SOTTObicchiere"), QStringLiteral("  Nuova Parola "), QStringLiteral("Nuova Parola"));
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.count(), 1);
     QCOMPARE(m_msgs.lastText(), Done);
     QCOMPARE(m_msgs.lastKind(), Msg::Kind::Plain);
@@ -276,10 +276,10 @@ void TestPassword::changeSucceeds()
              before + "[Accesso]\r\nValore=" + Crypt::ScrambleToHex(u"NUOVA PAROLA").toLatin1() + "\r\nAltro=1\r\n");
 
     // Back on the login screen with an empty field; only the new password opens the menu.
-    QVERIFY(!frmCambiaPassword->isVisible());
-    QVERIFY(frmPassword->isVisible());
-    QCOMPARE(frmPassword->txtPassword->text(), QString());
-    QVERIFY(activate(frmPassword));
+    QVERIFY(!Screens::changePassword()->isVisible());
+    QVERIFY(Screens::password()->isVisible());
+    QCOMPARE(Screens::password()->txtPassword->text(), QString());
+    QVERIFY(activate(Screens::password()));
     QVERIFY(!logIn(QStringLiteral("sottobicchiere")));
     QCOMPARE(m_msgs.lastText(), Wrong);
     QVERIFY(!logIn(QStringLiteral("nuovaparola")));
@@ -291,24 +291,24 @@ void TestPassword::changeRefusals()
     openChange();
     // A wrong old password empties only its own field.
     fillChange(QStringLiteral("sbagliata"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.lastText(), OldWrong);
-    QCOMPARE(frmCambiaPassword->txtPasswordOld->text(), QString());
-    QCOMPARE(frmCambiaPassword->txtPasswordNew->text(), QStringLiteral("nuova"));
-    QCOMPARE(frmCambiaPassword->txtConferma->text(), QStringLiteral("nuova"));
-    QVERIFY(frmCambiaPassword->txtPasswordOld->hasFocus());
-    QVERIFY(frmCambiaPassword->effPasswordOld->isVisible());
+    QCOMPARE(Screens::changePassword()->txtPasswordOld->text(), QString());
+    QCOMPARE(Screens::changePassword()->txtPasswordNew->text(), QStringLiteral("nuova"));
+    QCOMPARE(Screens::changePassword()->txtConferma->text(), QStringLiteral("nuova"));
+    QVERIFY(Screens::changePassword()->txtPasswordOld->hasFocus());
+    QVERIFY(Screens::changePassword()->effPasswordOld->isVisible());
     // A confirmation that differs only in case is refused; both new fields are emptied.
-    TestKeys::type(frmCambiaPassword->txtPasswordOld, QStringLiteral("sottobicchiere"));
-    frmCambiaPassword->txtConferma->clear();
-    TestKeys::type(frmCambiaPassword->txtConferma, QStringLiteral("Nuova"));
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    TestKeys::type(Screens::changePassword()->txtPasswordOld, QStringLiteral("sottobicchiere"));
+    Screens::changePassword()->txtConferma->clear();
+    TestKeys::type(Screens::changePassword()->txtConferma, QStringLiteral("Nuova"));
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.lastText(), NotConfirmed);
-    QCOMPARE(frmCambiaPassword->txtPasswordOld->text(), QStringLiteral("sottobicchiere"));
-    QCOMPARE(frmCambiaPassword->txtPasswordNew->text(), QString());
-    QCOMPARE(frmCambiaPassword->txtConferma->text(), QString());
-    QVERIFY(frmCambiaPassword->txtPasswordNew->hasFocus());
-    QVERIFY(frmCambiaPassword->isVisible());
+    QCOMPARE(Screens::changePassword()->txtPasswordOld->text(), QStringLiteral("sottobicchiere"));
+    QCOMPARE(Screens::changePassword()->txtPasswordNew->text(), QString());
+    QCOMPARE(Screens::changePassword()->txtConferma->text(), QString());
+    QVERIFY(Screens::changePassword()->txtPasswordNew->hasFocus());
+    QVERIFY(Screens::changePassword()->isVisible());
     QCOMPARE(m_msgs.count(), 2);
     QCOMPARE(m_folder.read(PasswordStore::FileName), storeHolding(QStringLiteral("sottobicchiere")));
 }
@@ -317,7 +317,7 @@ void TestPassword::changeOfOneCharacterAndLongest()
 {
     openChange();
     fillChange(QStringLiteral("sottobicchiere"), QStringLiteral("q"), QStringLiteral("q"));
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.lastText(), Done);
     const QByteArray store = m_folder.read(PasswordStore::FileName);
     QCOMPARE(store, "[Accesso]\r\nValore=" + Crypt::ScrambleToHex(u"Q").toLatin1() + "\r\n");
@@ -329,9 +329,9 @@ void TestPassword::changeOfOneCharacterAndLongest()
         longest += QChar(char16_t(i % 3 == 0 ? u'à' : u'a' + i % 26));
     openChange();
     fillChange(QStringLiteral("Q"), longest, longest);
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.lastText(), Done);
-    QVERIFY(activate(frmPassword));
+    QVERIFY(activate(Screens::password()));
     QVERIFY(logIn(longest));
 }
 
@@ -355,16 +355,16 @@ void TestPassword::changeRefusesWhatTheStoreCannotHold()
     QFETCH(QString, fresh);
     QFETCH(QString, message);
     openChange();
-    frmCambiaPassword->txtPasswordOld->setText(QStringLiteral("sottobicchiere"));
-    frmCambiaPassword->txtPasswordNew->setText(fresh);
-    frmCambiaPassword->txtConferma->setText(fresh);
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    Screens::changePassword()->txtPasswordOld->setText(QStringLiteral("sottobicchiere"));
+    Screens::changePassword()->txtPasswordNew->setText(fresh);
+    Screens::changePassword()->txtConferma->setText(fresh);
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.count(), 1);
     QCOMPARE(m_msgs.lastText(), message);
-    QCOMPARE(frmCambiaPassword->txtPasswordOld->text(), QStringLiteral("sottobicchiere"));
-    QCOMPARE(frmCambiaPassword->txtPasswordNew->text(), QString());
-    QCOMPARE(frmCambiaPassword->txtConferma->text(), QString());
-    QVERIFY(frmCambiaPassword->txtPasswordNew->hasFocus());
+    QCOMPARE(Screens::changePassword()->txtPasswordOld->text(), QStringLiteral("sottobicchiere"));
+    QCOMPARE(Screens::changePassword()->txtPasswordNew->text(), QString());
+    QCOMPARE(Screens::changePassword()->txtConferma->text(), QString());
+    QVERIFY(Screens::changePassword()->txtPasswordNew->hasFocus());
     QCOMPARE(m_folder.read(PasswordStore::FileName), storeHolding(QStringLiteral("sottobicchiere")));
 }
 
@@ -391,15 +391,15 @@ void TestPassword::changeWithBadStore()
         QVERIFY(QDir().mkdir(path));
     openChange();
     fillChange(QStringLiteral("sottobicchiere"), QStringLiteral("nuova"), QStringLiteral("nuova"));
-    QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     QCOMPARE(m_msgs.count(), 1);
     QCOMPARE(m_msgs.lastText(), message);
-    QVERIFY(frmCambiaPassword->isVisible());
+    QVERIFY(Screens::changePassword()->isVisible());
     if (message == ChangeError) {
         // The fields stay as they were, for another try.
-        QCOMPARE(frmCambiaPassword->txtPasswordOld->text(), QStringLiteral("sottobicchiere"));
-        QCOMPARE(frmCambiaPassword->txtPasswordNew->text(), QStringLiteral("nuova"));
-        QCOMPARE(frmCambiaPassword->txtConferma->text(), QStringLiteral("nuova"));
+        QCOMPARE(Screens::changePassword()->txtPasswordOld->text(), QStringLiteral("sottobicchiere"));
+        QCOMPARE(Screens::changePassword()->txtPasswordNew->text(), QStringLiteral("nuova"));
+        QCOMPARE(Screens::changePassword()->txtConferma->text(), QStringLiteral("nuova"));
     }
     if (kind == u"missing")
         QVERIFY(!QFile::exists(path));
@@ -419,24 +419,24 @@ void TestPassword::changeWriteFailureKeepsTheStore()
         // Root writes into read-only files, so the write is made to fail by a file size limit
         // smaller than the store: the temporary file cannot be filled.
         FileSizeLimit limit(16);
-        QTest::mouseClick(frmCambiaPassword->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(Screens::changePassword()->cmdOK, Qt::LeftButton);
     }
     QCOMPARE(m_msgs.count(), 1);
     QCOMPARE(m_msgs.lastText(), ChangeError);
-    QVERIFY(frmCambiaPassword->isVisible());
-    QCOMPARE(frmCambiaPassword->txtPasswordNew->text(), QStringLiteral("nuova"));
+    QVERIFY(Screens::changePassword()->isVisible());
+    QCOMPARE(Screens::changePassword()->txtPasswordNew->text(), QStringLiteral("nuova"));
     QCOMPARE(m_folder.read(PasswordStore::FileName), store);
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{PasswordStore::FileName});
     // The former password still opens the program.
-    QTest::mouseClick(frmCambiaPassword->cmdEsci, Qt::LeftButton);
-    QVERIFY(activate(frmPassword));
+    QTest::mouseClick(Screens::changePassword()->cmdEsci, Qt::LeftButton);
+    QVERIFY(activate(Screens::password()));
     QVERIFY(logIn(QStringLiteral("sottobicchiere")));
 }
 
 void TestPassword::changeScreenEnablingEnterAndClose()
 {
     openChange();
-    TfrmCambiaPassword *c = frmCambiaPassword;
+    TfrmCambiaPassword *c = Screens::changePassword();
     QVERIFY(!c->cmdOK->isEnabled());
     QVERIFY(c->effPasswordOld->isVisible());
     TestKeys::type(c->txtPasswordOld, QStringLiteral("sottobicchiere"));
@@ -460,13 +460,13 @@ void TestPassword::changeScreenEnablingEnterAndClose()
     QVERIFY(c->isVisible());
 
     // The window's own close brings the login screen back with an empty field and the focus.
-    frmPassword->txtPassword->setText(QStringLiteral("resto"));
+    Screens::password()->txtPassword->setText(QStringLiteral("resto"));
     c->close();
     QVERIFY(!c->isVisible());
-    QVERIFY(frmPassword->isVisible());
-    QCOMPARE(frmPassword->txtPassword->text(), QString());
-    QVERIFY(activate(frmPassword));
-    QVERIFY(frmPassword->txtPassword->hasFocus());
+    QVERIFY(Screens::password()->isVisible());
+    QCOMPARE(Screens::password()->txtPassword->text(), QString());
+    QVERIFY(activate(Screens::password()));
+    QVERIFY(Screens::password()->txtPassword->hasFocus());
 
     // Opening again starts from empty fields.
     openChange();
@@ -475,7 +475,7 @@ void TestPassword::changeScreenEnablingEnterAndClose()
     QCOMPARE(c->txtConferma->text(), QString());
     QVERIFY(c->txtPasswordOld->hasFocus());
     QTest::mouseClick(c->cmdEsci, Qt::LeftButton);
-    QVERIFY(frmPassword->isVisible());
+    QVERIFY(Screens::password()->isVisible());
     QCOMPARE(m_msgs.count(), 0);
 }
 

@@ -77,20 +77,20 @@ void TestStartup::screensInCreationOrder()
         if (!captions[i].isEmpty())
             QCOMPARE(w->windowTitle(), captions[i]);
     }
-    QVERIFY(frmPassword->windowTitle().startsWith(QStringLiteral(" Lunaresca")));
+    QVERIFY(Screens::password()->windowTitle().startsWith(QStringLiteral(" Lunaresca")));
 }
 
 void TestStartup::onlyTheLoginIsShownAtStart()
 {
-    frmPassword->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frmPassword));
+    Screens::password()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Screens::password()));
     for (int i = 1; i < Screens::count(); ++i)
         QVERIFY(!Screens::at(i)->isVisible());
-    QVERIFY(!frmPassword->cmdOK->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), frmPassword->txtPassword);
-    frmAvvio->switchFrom(frmPassword);
-    QVERIFY(frmAvvio->isVisible());
-    QVERIFY(!frmPassword->isVisible());
+    QVERIFY(!Screens::password()->cmdOK->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), Screens::password()->txtPassword);
+    Screens::menu()->switchFrom(Screens::password());
+    QVERIFY(Screens::menu()->isVisible());
+    QVERIFY(!Screens::password()->isVisible());
 }
 
 void TestStartup::appsOpenFromEveryPictureAndComeBack_data()
@@ -112,27 +112,27 @@ void TestStartup::appsOpenFromEveryPictureAndComeBack()
     QFETCH(QString, app);
     QFETCH(bool, byWindowClose);
     MessageRecorder msgs;
-    frmAvvio->show();
-    QTest::mouseClick(frmAvvio->findChild<QToolButton *>(picture), Qt::LeftButton);
+    Screens::menu()->show();
+    QTest::mouseClick(Screens::menu()->findChild<QToolButton *>(picture), Qt::LeftButton);
     QWidget *screen = nullptr;
     for (int i = 0; i < Screens::count(); ++i)
         if (Screens::at(i)->objectName() == app)
             screen = Screens::at(i);
     QVERIFY(screen);
     QVERIFY(screen->isVisible());
-    QVERIFY(!frmAvvio->isVisible());
+    QVERIFY(!Screens::menu()->isVisible());
     if (byWindowClose || app == QStringLiteral("frmProdotti"))
         screen->close();
     else
         QTest::mouseClick(screen->findChild<QToolButton *>(QStringLiteral("cmdEsci")), Qt::LeftButton);
-    QVERIFY(frmAvvio->isVisible());
+    QVERIFY(Screens::menu()->isVisible());
     QVERIFY(!screen->isVisible());
 }
 
 void TestStartup::menuLinks()
 {
     ShellRecorder shell;
-    QTest::mouseClick(frmAvvio->imgSito, Qt::LeftButton);
+    QTest::mouseClick(Screens::menu()->imgSito, Qt::LeftButton);
     QCOMPARE(shell.targets.value(0), QStringLiteral("https://www.lunaresca.it"));
     // The information screen opens modally, fresh, and its link hands over an unencoded mail link.
     QString caption;
@@ -141,7 +141,7 @@ void TestStartup::menuLinks()
         QTest::mouseClick(static_cast<TfrmInfo *>(m)->lnkEmail, Qt::LeftButton);
         m->close();
     });
-    QTest::mouseClick(frmAvvio->imgInfo, Qt::LeftButton);
+    QTest::mouseClick(Screens::menu()->imgInfo, Qt::LeftButton);
     QCOMPARE(caption, QStringLiteral(" Informazioni su Lunaresca"));
     QCOMPARE(shell.targets.value(1),
              QStringLiteral("\"mailto:assistenza@lunaresca.it?subject=Software Lunaresca&body=Salve, desidererei avere "
@@ -150,7 +150,7 @@ void TestStartup::menuLinks()
         caption = m->windowTitle();
         m->close();
     });
-    QTest::mouseClick(frmAvvio->imgCrediti, Qt::LeftButton);
+    QTest::mouseClick(Screens::menu()->imgCrediti, Qt::LeftButton);
     QVERIFY(!caption.isEmpty() && caption != QStringLiteral(" Informazioni su Lunaresca"));
 }
 

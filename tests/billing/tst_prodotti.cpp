@@ -38,6 +38,14 @@ void clickItem(QListWidget *list, int row)
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
+
+// The import screen as the bill panel opens it: what it imports goes into the card's bill.
+struct ImportInto : TfrmTrovaServizi {
+    explicit ImportInto(TfrmClienti &card) : TfrmTrovaServizi(&card)
+    {
+        connect(this, &TfrmTrovaServizi::imported, card.conto, &BillPanel::placeItem);
+    }
+};
 } // namespace
 
 class TestProdotti : public QObject {
@@ -468,7 +476,7 @@ void TestProdotti::importWarnings()
     card.conto->txtDesc[4]->setText(QStringLiteral("Intatta"));
     {
         // No price list at all: the list is empty and says so.
-        TfrmTrovaServizi d(&card);
+        ImportInto d(card);
         d.setMemory(QStringLiteral("clienti_05"));
         d.show();
         QCOMPARE(d.lstRecords->count(), 0);
@@ -479,7 +487,7 @@ void TestProdotti::importWarnings()
     }
     m_folder->write(kFile, PriceList::encode({line(QStringLiteral("Colazione"), QStringLiteral("7,50")), QString()}));
     {
-        TfrmTrovaServizi d(&card);
+        ImportInto d(card);
         d.setMemory(QStringLiteral("clienti_05"));
         d.show();
         QCOMPARE(d.lstRecords->count(), 2);
@@ -533,7 +541,7 @@ void TestProdotti::importMarkers()
     TfrmClienti card;
     for (int i = 0; i < 30; ++i)
         card.conto->txtDesc[i]->setText(QStringLiteral("prima"));
-    TfrmTrovaServizi d(&card);
+    ImportInto d(card);
     d.setMemory(marker);
     d.show();
     clickItem(d.lstRecords, 0);
@@ -556,7 +564,7 @@ void TestProdotti::importTakesTheClickedItem()
     TfrmClienti card;
     {
         // Clicked, then moved with the keyboard: the clicked item is the one imported.
-        TfrmTrovaServizi d(&card);
+        ImportInto d(card);
         d.setMemory(QStringLiteral("clienti_02"));
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -569,7 +577,7 @@ void TestProdotti::importTakesTheClickedItem()
     {
         // Chosen with the keyboard alone: the chosen item, not an empty line over the bill's.
         card.conto->txtDesc[2]->setText(QStringLiteral("da tenere"));
-        TfrmTrovaServizi d(&card);
+        ImportInto d(card);
         d.setMemory(QStringLiteral("clienti_03"));
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -599,7 +607,7 @@ void TestProdotti::importFromAMessyFile()
                                       // clang-format on
                                       {"Lungo", "1234567890"}};
     for (int i = 0; i < expected.size(); ++i) {
-        TfrmTrovaServizi d(&card);
+        ImportInto d(card);
         d.setMemory(QStringLiteral("clienti_%1").arg(i + 1, 2, 10, QLatin1Char('0')));
         d.show();
         QCOMPARE(d.lstRecords->count(), 7);

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <optional>
+
 namespace {
 
 // What the operator does inside an open table: choose a province (municipalities only), type a
@@ -84,35 +86,8 @@ QStringList pdfPages(const QString &path)
     return pages;
 }
 
-// A booking card as the tables see it: a screen named frmRegistro with its fields by name.
-QWidget *makeBookingCard()
-{
-    auto *card = new QWidget;
-    card->setObjectName(QStringLiteral("frmRegistro"));
-    for (const char *name :
-         {"txtTipo", "txtTipoDoc", "txtStatoNasc", "txtCittadinanza", "txtLuogoRil", "txtComuneNasc", "txtProvNasc"}) {
-        auto *e = new QLineEdit(card);
-        e->setObjectName(QString::fromLatin1(name));
-    }
-    for (const char *name : {"txtCodTipo", "txtCodTipoDoc", "txtCodStatoNasc", "txtCodCittadinanza", "txtCodLuogoRil",
-                             "txtCodComuneNasc"}) {
-        auto *l = new QLabel(card);
-        l->setObjectName(QString::fromLatin1(name));
-    }
-    return card;
-}
-
-QString textOf(QWidget *card, const QString &name)
-{
-    QWidget *w = card->findChild<QWidget *>(name);
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        return e->text();
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    return QStringLiteral("<missing>");
-}
-
-template <class T> void pickIn(QWidget *owner, const QString &marker, const Walk &walk)
+// Walks a table opened with `marker` and gives back what it hands to its opener.
+template <class T> std::optional<Codes::PickedEntry> pickIn(QWidget *owner, const QString &marker, const Walk &walk)
 {
     auto *table = new T(owner);
     table->setMemory(marker);
@@ -121,8 +96,10 @@ template <class T> void pickIn(QWidget *owner, const QString &marker, const Walk
         chooseAndLoad(table, walk.sigla);
     search(table, walk.key, walk.presses);
     doubleClickSelected(table);
-    QVERIFY(!table->isVisible());
+    [&] { QVERIFY(!table->isVisible()); }();
+    const auto picked = table->picked();
     delete table;
+    return picked;
 }
 
 } // namespace
@@ -354,15 +331,16 @@ private slots:
         QCOMPARE(card->controlText(QStringLiteral("txtCodComuneNasc")), QString());
     }
 
-    void aTableFindsItsCardByNameAlone()
+    void aTableHandsBackWhatWasPicked()
     {
-        // The pick reaches any screen named frmRegistro with the fields by name.
-        std::unique_ptr<QWidget> booking(makeBookingCard());
-        booking->show();
-        pickIn<TfrmCodici_Stati>(booking.get(), QStringLiteral(" registro_cittadinanza "),
-                                 {QString(), QStringLiteral("svizzera"), 1});
-        QCOMPARE(textOf(booking.get(), QStringLiteral("txtCodCittadinanza")), QStringLiteral("100000241"));
-        QCOMPARE(textOf(booking.get(), QStringLiteral("txtCittadinanza")), QStringLiteral("SVIZZERA"));
+        // The marker is trimmed; the opener gets the code and the trimmed description.
+        QWidget owner;
+        owner.show();
+        const auto picked = pickIn<TfrmCodici_Stati>(&owner, QStringLiteral(" registro_cittadinanza "),
+                                                     {QString(), QStringLiteral("svizzera"), 1});
+        QVERIFY(picked);
+        QCOMPARE(picked->code, QStringLiteral("100000241"));
+        QCOMPARE(picked->description, QStringLiteral("SVIZZERA"));
     }
 
     void refusedPicksWriteNothing_data()

@@ -1,3 +1,4 @@
+#include "output/ListReport.h"
 #include "platform/ListScreen.h"
 #include "platform/PrintDialog.h"
 #include "support/TestSupport.h"
@@ -116,7 +117,7 @@ private slots:
             return true;
         });
         list->setLines({QStringLiteral("Rossi Mario    Cel. 333"), QStringLiteral("Verdi Anna     Cel. 347")});
-        list->setPrintTitle(QStringLiteral("Clienti in arrivo in data 05/03/2025"));
+        list->setPrintTitle(QStringLiteral("Clienti in arrivo in data 05/03/2025"), ListReportPrinter());
         QTest::mouseClick(list->btnStampa, Qt::LeftButton);
         QCOMPARE(jobTitle, QStringLiteral("Riepilogo dati"));
         QProcess p;
@@ -129,7 +130,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Stampa eseguita in data 05/03/2025")));
 
         list->setPrintTitle(QStringLiteral("Tariffario prodotti e servizi"),
-                            QStringLiteral("Tariffario prodotti e servizi"));
+                            ListReportPrinter(QStringLiteral("Tariffario prodotti e servizi")));
         QTest::mouseClick(list->btnStampa, Qt::LeftButton);
         QCOMPARE(jobTitle, QStringLiteral("Tariffario prodotti e servizi"));
     }
