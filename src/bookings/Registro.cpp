@@ -10,7 +10,9 @@
 #include "bookings/ConfermaEmail.h"
 #include "bookings/EntratiOggi.h"
 #include "bookings/ExpVisite.h"
+#include "bookings/SchedineScreen.h"
 #include "bookings/StampaVisita.h"
+#include "bookings/Tableau.h"
 #include "bookings/TrovaVisite.h"
 #include "bookings/UscitiOggi.h"
 #include "bookings/Visita.h"
@@ -107,6 +109,10 @@ const ScreenKit::Command<R> kCommands[] = {
      "Visualizza l'elenco dei clienti in partenza oggi.", &R::cmdUscitiOggiClick},
     {&R::cmdNonUsciti, "cmdNonUsciti", "futuri", "Arrivi futuri",
      "Visualizza l'elenco dei clienti in arrivo da domani in poi.", &R::cmdNonUscitiClick},
+    {&R::cmdSchedine, "cmdSchedine", "schedine", "Schedine",
+     "Prepara il file delle schedine alloggiati per il portale della Polizia di Stato.", &R::cmdSchedineClick},
+    {&R::cmdTableau, "cmdTableau", "tableau", "Tableau",
+     "Visualizza il tableau delle camere: le prenotazioni camera per camera, giorno per giorno.", &R::cmdTableauClick},
     {&R::cmdExcel, "cmdExcel", "esporta", "Esporta", "Esporta le schede in archivio in un file di Microsoft Excel.",
      &R::cmdExcelClick},
     {&R::cmdInvia, "cmdInvia", "email", "Invia", "Invia al cliente una e-mail di conferma prenotazione.",
@@ -181,7 +187,7 @@ void TfrmRegistro::buildLayout()
     left->addLayout(scroll);
     left->addSpacing(10);
     for (QToolButton *b : {cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdEntratiOggi, cmdUscitiOggi, cmdNonUsciti,
-                           cmdStampa, cmdExcel, cmdGuida, cmdEsci}) {
+                           cmdSchedine, cmdTableau, cmdStampa, cmdExcel, cmdGuida, cmdEsci}) {
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         left->addWidget(b);
         if (b == cmdExcel)
@@ -281,7 +287,73 @@ void TfrmRegistro::cmdSalvaClick()
         txtGiorni->setText(days);
     if (!Text::isBlank(txtSesso->currentText()))
         txtCodSesso->setText(BookingRules::sexCode(txtSesso->currentText()));
-    saveCard(toRecord().bytes.data());
+    if (saveCard(toRecord().bytes.data()))
+        followSave();
+}
+
+void TfrmRegistro::followSave()
+{
+    if (m_schedine)
+        m_schedine->recheck();
+    if (m_tableau)
+        m_tableau->refresh();
+}
+
+void TfrmRegistro::prepareNew(const QString &room, const QDate &arrival)
+{
+    Clear();
+    txtCamera->setText(room);
+    txtDataEnt->setText(Dates::format(arrival));
+    txtDataUsc->setText(Dates::format(arrival.addDays(1)));
+    // One night: the save refuses a booking without its days.
+    txtGiorni->setText(QStringLiteral("01"));
+}
+
+void TfrmRegistro::cmdSchedineClick()
+{
+    if (!m_schedine) {
+        m_schedine = new TfrmSchedine(this, [this](qint64 n) {
+            ShowBookingAt(n);
+            raise();
+            activateWindow();
+        });
+        m_schedine->setAttribute(Qt::WA_DeleteOnClose);
+        m_schedine->setModal(false);
+    }
+    m_schedine->show();
+    m_schedine->raise();
+}
+
+void TfrmRegistro::cmdTableauClick()
+{
+    if (!m_tableau) {
+        auto backToCard = [this] {
+            raise();
+            activateWindow();
+        };
+        m_tableau = new TfrmTableau(
+            this,
+            [this, backToCard](qint64 n) {
+                ShowBookingAt(n);
+                backToCard();
+            },
+            [this, backToCard](const QString &room, const QDate &arrival) {
+                prepareNew(room, arrival);
+                backToCard();
+            });
+        m_tableau->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_tableau->show();
+    m_tableau->raise();
+    m_tableau->activateWindow();
+}
+
+void TfrmRegistro::closeEvent(QCloseEvent *e)
+{
+    for (QWidget *w : {static_cast<QWidget *>(m_schedine.data()), static_cast<QWidget *>(m_tableau.data())})
+        if (w)
+            w->close();
+    TCardScreen::closeEvent(e);
 }
 
 void TfrmRegistro::cmdDuplicaClick()

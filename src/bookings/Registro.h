@@ -1,10 +1,15 @@
 #pragma once
 #include "platform/CardScreen.h"
 
+#include <QPointer>
+
 class QCheckBox;
+class QDate;
 class QComboBox;
 class QLineEdit;
 class QToolButton;
+class TfrmSchedine;
+class TfrmTableau;
 struct TVisita;
 
 // The booking card: one TVisita on screen, new (empty lblPosizione) or booking n of Registro.pro.
@@ -26,7 +31,8 @@ public:
     QToolButton *icoDisdetta;
 
     QToolButton *cmdPrimo, *cmdIndietro, *cmdAvanti, *cmdUltimo, *cmdNuovo, *cmdDuplica, *cmdSalva, *cmdTrova,
-        *cmdEntratiOggi, *cmdUscitiOggi, *cmdNonUsciti, *cmdStampa, *cmdExcel, *cmdGuida, *cmdEsci, *cmdInvia;
+        *cmdEntratiOggi, *cmdUscitiOggi, *cmdNonUsciti, *cmdSchedine, *cmdTableau, *cmdStampa, *cmdExcel, *cmdGuida,
+        *cmdEsci, *cmdInvia;
     QToolButton *impCliente, *impTipo, *impTipoDoc, *impStatoNasc, *impCittadinanza, *impStatoLuogoRil, *impComuneNasc,
         *impComuneLuogoRil, *impDataEnt, *impDataUsc, *impOraEnt, *impOraUscita;
 
@@ -34,6 +40,8 @@ public:
     bool ShowBookingAt(qint64 n);
     // Empties the card for a new booking.
     void Clear();
+    // A new, unsaved booking of one night in `room` from `arrival` (the tableau's empty cell).
+    void prepareNew(const QString &room, const QDate &arrival);
 
     void cmdNuovoClick();
     void cmdDuplicaClick();
@@ -42,6 +50,8 @@ public:
     void cmdEntratiOggiClick();
     void cmdUscitiOggiClick();
     void cmdNonUscitiClick();
+    void cmdSchedineClick();
+    void cmdTableauClick();
     void cmdStampaClick();
     void cmdExcelClick();
     void cmdGuidaClick();
@@ -58,7 +68,13 @@ protected:
     void showEvent(QShowEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
+    void closeEvent(QCloseEvent *e) override;
+
 private:
     void buildLayout();
+    // The guest report and the tableau stay open beside the card and follow its saves.
+    void followSave();
     QWidget *m_page;
+    QPointer<TfrmSchedine> m_schedine;
+    QPointer<TfrmTableau> m_tableau;
 };

@@ -50,17 +50,18 @@ bool TCardScreen::loadAt(qint64 n)
     return true;
 }
 
-void TCardScreen::saveCard(const char *record)
+bool TCardScreen::saveCard(const char *record)
 {
     const qint64 n = currentPosition();
     const auto at = m_archive.save(n, record);
     if (!at)
-        return;
+        return false;
     lblPosizione->setText(QString::number(*at));
     Msg::information(n > 0
                          ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
                          : QStringLiteral("La scheda corrente è stata inserita in archivio."),
                      this);
+    return true;
 }
 
 void TCardScreen::cmdPrimoClick()

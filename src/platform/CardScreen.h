@@ -68,7 +68,8 @@ protected:
     virtual bool showAt(qint64 n) = 0;
     bool loadAt(qint64 n);
     // Overwrites the card at its position, or appends a new one; shows where and says so.
-    void saveCard(const char *record);
+    // False when nothing was written.
+    bool saveCard(const char *record);
     qint64 currentPosition() const;
     void closeEvent(QCloseEvent *e) override;
 
