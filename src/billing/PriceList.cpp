@@ -20,6 +20,20 @@ QString makeLine(QStringView name, QStringView price)
 
 QString nameOf(QStringView line) { return Text::trimmed(line.left(NameWidth)); }
 
+QString fitted(const QString &line, int columns)
+{
+    if (line.size() <= columns || line.size() <= NameWidth)
+        return line;
+    const QString price = QStringLiteral("  ") + Text::trimmed(line.mid(NameWidth));
+    const int room = columns - int(price.size());
+    const QString name = nameOf(line);
+    if (room <= 1)
+        return price.mid(2);
+    if (name.size() <= room)
+        return name + price;
+    return name.left(room - 1) + u'…' + price;
+}
+
 QString priceOf(QStringView line, int maxChars)
 {
     if (line.size() < PriceColumn)

@@ -24,6 +24,10 @@ QString makeLine(QStringView name, QStringView price);
 QString nameOf(QStringView line);
 QString priceOf(QStringView line, int maxChars);
 
+// A line as shown in `columns` monospaced characters: whole when it fits, else the name cut
+// short with "…" so that the price label and the price stay in view.
+QString fitted(const QString &line, int columns);
+
 // Every line of the file, trimmed, in file order; blank lines stay as empty items.
 QStringList parse(const QByteArray &bytes);
 QByteArray encode(const QStringList &items);

@@ -13,10 +13,32 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace {
 const QString kEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessuna voce.");
+
+int columnsOf(const QListWidget *list)
+{
+    const int charWidth = qMax(1, QFontMetrics(list->font()).horizontalAdvance(u'M'));
+    return qMax(1, (list->viewport()->width() - 6) / charWidth);
+}
+
+// Draws each price line fitted to the list's width, so the price is never out of sight; the
+// item keeps the file's line as its text.
+class FittedLines : public QStyledItemDelegate {
+public:
+    explicit FittedLines(QListWidget *list) : QStyledItemDelegate(list), m_list(list) {}
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = PriceList::fitted(option->text, columnsOf(m_list));
+    }
+
+private:
+    QListWidget *m_list;
+};
 } // namespace
 
 TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent)
@@ -30,7 +52,8 @@ TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent)
     mono.setStyleHint(QFont::Monospace);
     lstRecords->setFont(mono);
     lstRecords->setProperty("look", QStringLiteral("items"));
-    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setItemDelegate(new FittedLines(lstRecords));
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     btnImporta = new QPushButton(QStringLiteral("Importa dati"), this);
@@ -61,6 +84,11 @@ TfrmTrovaServizi::TfrmTrovaServizi(QWidget *parent)
     v->addWidget(lstRecords, 1);
     v->addLayout(buttons);
 
+    // The documented size is where it starts; the operator may enlarge it.
+    setMinimumSize(size());
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setSizeGripEnabled(true);
+
     connect(lstRecords, &QListWidget::itemClicked, this, &TfrmTrovaServizi::lstRecordsClick);
     connect(btnImporta, &QPushButton::clicked, this, &TfrmTrovaServizi::btnImportaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,9 +101,15 @@ void TfrmTrovaServizi::showEvent(QShowEvent *e)
     const int height = QFontMetrics(lstRecords->font()).height() + 2;
     for (const QString &line : PriceList::load(PriceList::path()).value_or(QStringList())) {
         auto *item = new QListWidgetItem(line, lstRecords);
-        item->setSizeHint(QSize(780, height));
+        item->setSizeHint(QSize(1, height));
     }
     TDialog::showEvent(e);
+}
+
+QString TfrmTrovaServizi::shownText(int row) const
+{
+    const QListWidgetItem *item = lstRecords->item(row);
+    return item ? PriceList::fitted(item->text(), columnsOf(lstRecords)) : QString();
 }
 
 void TfrmTrovaServizi::done(int r)

@@ -27,6 +27,10 @@ public:
     QLineEdit *txtNome, *txtPrezzoUni;
     QLabel *icoMano;
 
+    // What row `row` shows at the list's present width: the whole line, or the name cut short
+    // so that the price stays in view.
+    QString shownText(int row) const;
+
     void lstRecordsClick(QListWidgetItem *item);
     void btnImportaClick();
 

@@ -8,6 +8,7 @@
 #include "platform/ListScreen.h"
 #include "platform/Messages.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -46,7 +47,13 @@ TfrmCodici_Comuni::TfrmCodici_Comuni(QWidget *parent)
     big.setBold(true);
     txtProv->setFont(big);
     txtProv->addItems(Codes::provinceSiglas());
+    // The open list is a scrolling list of a dozen siglas in an ordinary font (the style sheet
+    // keeps every style from showing all 110 at once), not a column of 20-point capitals.
     txtProv->setMaxVisibleItems(12);
+    QFont listFont(QStringLiteral("Courier New"));
+    listFont.setStyleHint(QFont::TypeWriter);
+    listFont.setPointSize(12);
+    txtProv->view()->setFont(listFont);
     txtProv->setCurrentIndex(-1);
     txtProv->installEventFilter(this);
     icoFreccia01 = new QLabel(panAvvio);

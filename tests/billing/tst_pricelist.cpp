@@ -18,6 +18,8 @@ class TestPriceList : public QObject {
     Q_OBJECT
 private slots:
     void lineLayout();
+    void fittedLines_data();
+    void fittedLines();
     void encoding();
     void reading_data();
     void reading();
@@ -178,6 +180,27 @@ void TestPriceList::interruptedWriteKeepsOldList()
 QStringList TestPriceList::leftovers(const QString &dir) const
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+void TestPriceList::fittedLines_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QString>("shown");
+    // clang-format off
+    QTest::newRow("fits whole") << "Caffè" << 80 << PriceList::makeLine(u"Caffè", u"1,20");
+    QTest::newRow("short name, narrow") << "Caffè" << 30 << "Caffè  Prezzo: € 1,20";
+    QTest::newRow("long name cut") << "Camera matrimoniale vista mare" << 30 << "Camera matrim…  Prezzo: € 1,20";
+    QTest::newRow("price alone") << "Camera" << 12 << "Prezzo: € 1,20";
+    // clang-format on
+}
+
+void TestPriceList::fittedLines()
+{
+    QFETCH(QString, name);
+    QFETCH(int, columns);
+    QFETCH(QString, shown);
+    QCOMPARE(PriceList::fitted(PriceList::makeLine(name, u"1,20"), columns), shown);
 }
 
 QTEST_GUILESS_MAIN(TestPriceList)

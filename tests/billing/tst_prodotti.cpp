@@ -69,6 +69,7 @@ private slots:
     void importMarkers();
     void importTakesTheClickedItem();
     void importFromAMessyFile();
+    void importDialogKeepsThePriceInView();
 
 private:
     void show();
@@ -620,6 +621,29 @@ void TestProdotti::importFromAMessyFile()
     QCOMPARE(m_msgs->count(), 0);
     card.conto->computeTotal();
     QCOMPARE(card.conto->txtTotale->text(), QStringLiteral("0,00"));
+}
+
+void TestProdotti::importDialogKeepsThePriceInView()
+{
+    const QString longName = QStringLiteral("Camera matrimoniale vista mare, mezza pensione, due");
+    m_folder->write(kFile, PriceList::encode({line(longName, QStringLiteral("180,00")),
+                                              line(QStringLiteral("Caffè"), QStringLiteral("1,20"))}));
+    TfrmClienti card;
+    ImportInto d(card);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QCOMPARE(d.size(), QSize(640, 480));
+    // At the starting size the long line is fitted: the price in view, the name cut short.
+    const QString shown = d.shownText(0);
+    QVERIFY2(shown.endsWith(QStringLiteral("€ 180,00")), qPrintable(shown));
+    const int chars = QFontMetrics(d.lstRecords->font()).horizontalAdvance(shown);
+    QVERIFY(chars <= d.lstRecords->viewport()->width());
+    QCOMPARE(d.lstRecords->item(0)->text(), line(longName, QStringLiteral("180,00")));
+    // Enlarged, the window keeps its layout and shows whole lines.
+    d.resize(1100, 600);
+    QTRY_COMPARE(d.lstRecords->width() > 1000, true);
+    QCOMPARE(d.shownText(0), line(longName, QStringLiteral("180,00")));
+    QVERIFY(d.btnImporta->geometry().right() > 1000);
 }
 
 QTEST_MAIN(TestProdotti)
