@@ -6,6 +6,7 @@
 #include "bookings/Calendario.h"
 #include "bookings/TableauReport.h"
 #include "bookings/Visita.h"
+#include "output/ListReport.h"
 #include "platform/ArchiveList.h"
 #include "platform/Clock.h"
 #include "platform/ListScreen.h"
@@ -51,7 +52,7 @@ public:
           m_show(std::move(show))
     {
         setObjectName(QStringLiteral("frmTableauNonValide"));
-        list->setPrintTitle(QStringLiteral("Prenotazioni con date non valide"));
+        list->setPrintTitle(QStringLiteral("Prenotazioni con date non valide"), ListReportPrinter());
     }
 
 protected:
