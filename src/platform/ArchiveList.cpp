@@ -39,12 +39,22 @@ QLabel *banner(QWidget *parent, const QString &text, const QString &name)
     return l;
 }
 
+// The documented size is where a list starts; the operator may enlarge it to see every column
+// (dates, rate, notes) without scrolling sideways.
+void allowEnlarging(QDialog *d)
+{
+    d->setMinimumSize(d->size());
+    d->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    d->setSizeGripEnabled(true);
+}
+
 } // namespace
 
 TArchiveList::TArchiveList(QWidget *parent, const QString &caption, const QString &bannerText, int itemWidth)
     : TDialog(parent, caption, QSize(862, 560))
 {
     Formats::applyProcessFormats();
+    allowEnlarging(this);
     list = new ListScreen(this, bannerText, kListLine1, kListLine2, kListHint);
     hostList(list, this);
     list->resetSearch();
@@ -95,6 +105,7 @@ TArchiveSearch::TArchiveSearch(QWidget *parent, const QString &caption, const QS
     : TDialog(parent, caption, QSize(862, 560)), m_filters(filters)
 {
     Formats::applyProcessFormats();
+    allowEnlarging(this);
 
     panAvvio = new QWidget(this);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
@@ -163,11 +174,13 @@ TArchiveSearch::TArchiveSearch(QWidget *parent, const QString &caption, const QS
     list->setItemWidth(itemWidth);
     lblTrovate = new QLabel(list);
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
-    // The count stands between Chiudi and Stampa.
-    if (auto *row = list->findChild<QHBoxLayout *>(); row && row->indexOf(btnStampa) >= 0) {
-        row->insertWidget(row->indexOf(btnStampa), lblTrovate);
-        row->insertStretch(row->indexOf(btnStampa), 1);
-    }
+    // The count stands between Chiudi and Stampa, in the list's row of buttons.
+    for (QHBoxLayout *row : list->findChildren<QHBoxLayout *>())
+        if (row->indexOf(btnStampa) >= 0) {
+            row->insertWidget(row->indexOf(btnStampa), lblTrovate);
+            row->insertStretch(row->indexOf(btnStampa), 1);
+            break;
+        }
     auto *resultPage = new QVBoxLayout(panContainer);
     resultPage->setContentsMargins(0, 0, 0, 0);
     resultPage->addWidget(list);

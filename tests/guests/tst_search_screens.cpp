@@ -107,6 +107,7 @@ private slots:
     void flaggedListLoadsWithItsBillTitle();
     void inaccessibleArchive();
     void printsTheFlaggedList();
+    void countStandsBetweenTheButtonsAndTheListGrows();
 
 private:
     TempProgramFolder *m_dir = nullptr;
@@ -264,6 +265,29 @@ void TestGuestSearchScreens::printsTheFlaggedList()
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
     QVERIFY2(text.contains(QStringLiteral("Riepilogi clienti segnalati")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Questioni: saldo in sospeso")));
+}
+
+void TestGuestSearchScreens::countStandsBetweenTheButtonsAndTheListGrows()
+{
+    m_guests->show();
+    opened<TfrmTrovaClienti>(m_guests->cmdTrova, [&](TfrmTrovaClienti *s) {
+        QTest::mouseClick(s->btnCerca, Qt::LeftButton);
+        QVERIFY(s->lblTrovate->isVisible());
+        // Between Chiudi and Stampa, on their row, not over the banner.
+        const QWidget *top = s;
+        const QRect count(s->lblTrovate->mapTo(top, QPoint()), s->lblTrovate->size());
+        const QRect chiudi(s->list->btnChiudi->mapTo(top, QPoint()), s->list->btnChiudi->size());
+        const QRect stampa(s->list->btnStampa->mapTo(top, QPoint()), s->list->btnStampa->size());
+        QVERIFY(chiudi.right() < count.left() && count.right() < stampa.left());
+        QVERIFY(count.top() < chiudi.bottom() && count.bottom() > chiudi.top());
+        // Starting at the documented size, the window can be enlarged and the list grows with it.
+        QCOMPARE(s->size(), QSize(862, 560));
+        const int listWidth = s->list->width();
+        s->resize(1300, 700);
+        QTRY_VERIFY(s->list->width() > listWidth + 300);
+        s->close();
+    });
+    m_guests->hide();
 }
 
 QTEST_MAIN(TestGuestSearchScreens)
