@@ -120,6 +120,8 @@ BillPanel::BillPanel(QWidget *card, ScreenKit::Hints *hints) : QObject(card), m_
     h->setContentsMargins(8, 4, 8, 4);
     h->addWidget(btnCalcola);
     h->addWidget(txtTotale);
+    // The bottom row is tall enough for the total panel that stands in its middle.
+    bottom->addStrut(panCalcola->sizeHint().height());
 
     if (hints) {
         hints->add(btnChiudiConto, QStringLiteral("Chiudi la schermata del conto del cliente."));
@@ -286,8 +288,13 @@ void BillPanel::place()
     const QRect r = m_card->rect();
     const int h = qMin(r.height() - 40, qMax(panConto->sizeHint().height(), 480));
     panConto->setGeometry(r.left() + 8, r.bottom() - h - 8, r.width() - 16, h);
+    // The total stands in the free middle of the bill's own bottom row (between CANCELLA CONTO
+    // and the deposit), so it covers none of the card's fields above the bill.
+    panConto->layout()->activate();
     const QSize c = panCalcola->sizeHint();
-    panCalcola->setGeometry(r.right() - c.width() - 16, panConto->y() - c.height() - 4, c.width(), c.height());
+    const QRect row = btnCancellaConto->geometry().translated(panConto->pos());
+    panCalcola->setGeometry(panConto->x() + (panConto->width() - c.width()) / 2, row.center().y() - c.height() / 2,
+                            c.width(), c.height());
 }
 
 QList<QWidget *> BillPanel::enterChain() const

@@ -8,6 +8,7 @@
 #include "guests/Clienti.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -34,8 +35,10 @@ private slots:
     void importedLineIsSavedWithTheCard();
     void printAndExportSeeAFreshTotal();
     void panelFollowsTheCardSize();
+    void totalCoversNothingAtTheStartingSize();
 
 private:
+    void totalCoversNothing() const;
     void fillLines();
     void typeAndLeave(QLineEdit *field, const QString &keys);
     TempProgramFolder *m_folder = nullptr;
@@ -425,9 +428,35 @@ void TestBillPanel::panelFollowsTheCardSize()
         QTRY_COMPARE(m_bill->panConto->width(), page->width() - 16);
         QVERIFY(page->rect().contains(m_bill->panConto->geometry()));
         QVERIFY(page->rect().bottom() - m_bill->panConto->geometry().bottom() < 12);
-        QVERIFY(m_bill->panCalcola->geometry().bottom() < m_bill->panConto->y());
         QVERIFY(page->rect().contains(m_bill->panCalcola->geometry()));
+        totalCoversNothing();
     }
+}
+
+void TestBillPanel::totalCoversNothing() const
+{
+    // The total stands inside the bill, over none of its controls and none of the card's.
+    const QRect total = m_bill->panCalcola->geometry();
+    QVERIFY(m_bill->panConto->geometry().contains(total));
+    QWidget *page = m_bill->panConto->parentWidget();
+    for (QWidget *w : page->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w == m_bill->panConto || w == m_bill->panCalcola || m_bill->panCalcola->isAncestorOf(w)
+            || !(qobject_cast<QLabel *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QAbstractButton *>(w)))
+            continue;
+        const QRect r(w->mapTo(page, QPoint()), w->size());
+        const bool underTheBill = !m_bill->panConto->isAncestorOf(w) && m_bill->panConto->geometry().contains(r);
+        if (!underTheBill)
+            QVERIFY2(!r.intersects(total),
+                     qPrintable(w->objectName() + QLatin1Char(' ')
+                                + (qobject_cast<QLabel *>(w) ? qobject_cast<QLabel *>(w)->text() : QString())));
+    }
+}
+
+void TestBillPanel::totalCoversNothingAtTheStartingSize()
+{
+    QTest::mouseClick(m_card->btnConto, Qt::LeftButton);
+    QVERIFY(m_bill->panCalcola->isVisible());
+    totalCoversNothing();
 }
 
 QTEST_MAIN(TestBillPanel)
