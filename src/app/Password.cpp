@@ -95,6 +95,7 @@ void TfrmPassword::cmdOKClick()
         txtPassword->setFocus();
         return;
     }
+    Screens::createRest();
     if (auto *screen = Screens::menu())
         screen->switchFrom(this);
 }
@@ -109,6 +110,7 @@ void TfrmPassword::closeEvent(QCloseEvent *e)
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
+    Screens::createRest();
     if (auto *screen = Screens::changePassword())
         screen->switchFrom(this);
 }

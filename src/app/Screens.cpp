@@ -37,8 +37,12 @@
 #include "guests/TrovaSegnalati.h"
 #include "platform/ScreenKit.h"
 
+#include <QEvent>
 #include <QList>
 #include <QPointer>
+#include <QTimer>
+
+#include <iterator>
 
 namespace {
 
@@ -81,8 +85,38 @@ namespace Screens {
 void createAll()
 {
     ScreenKit::setMenuReturn(&backToMenu);
-    for (auto create : kScreens)
-        all().append(create());
+    for (auto i = size_t(all().size()); i < std::size(kScreens); ++i)
+        all().append(kScreens[i]());
+}
+
+void createRest()
+{
+    if (!all().isEmpty())
+        createAll();
+}
+
+void showLogin()
+{
+    ScreenKit::setMenuReturn(&backToMenu);
+    if (all().isEmpty())
+        all().append(kScreens[0]());
+    QWidget *login = all().constFirst();
+    // Built once the login has been painted; the timer covers a platform that paints late.
+    struct AfterFirstPaint : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject *o, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint) {
+                o->removeEventFilter(this);
+                QTimer::singleShot(0, o, &createRest);
+                deleteLater();
+            }
+            return false;
+        }
+    };
+    login->installEventFilter(new AfterFirstPaint(login));
+    QTimer::singleShot(250, login, &createRest);
+    login->show();
 }
 
 void destroyAll()

@@ -15,6 +15,12 @@ namespace Screens {
 
 // Creates the 35 screens in their fixed order; the login screen first.
 void createAll();
+// Start-up: the login screen is created and shown first, and the other 34 are built, in their
+// order, as soon as it stands on the screen, so the operator sees the login without waiting.
+void showLogin();
+// The 34 screens after the login, when not built yet (the login's buttons call it too, in case
+// the operator is quicker than the start-up).
+void createRest();
 void destroyAll();
 // Every created screen, in creation order (for tests and the start-up check).
 QWidget *at(int index);

@@ -24,8 +24,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Lunaresca"));
     QApplication::setQuitOnLastWindowClosed(false);
     Lingua::installQtItalian(app);
-    Screens::createAll();
-    Screens::password()->show();
+    Screens::showLogin();
     if (QCoreApplication::arguments().contains(QStringLiteral("--prova")))
         Prova::start(app);
     const int rc = app.exec();

@@ -2,6 +2,7 @@
 #include "app/CambiaPassword.h"
 #include "app/Lingua.h"
 #include "app/Password.h"
+#include "app/Screens.h"
 #include "base/Dates.h"
 #include "base/Formats.h"
 #include "support/TestSupport.h"
@@ -22,6 +23,8 @@ private slots:
     void qtTextsAreItalian();
     void datesAreWrittenInFull();
     void fixedWindowsStandInTheMiddle();
+    void loginStandsBeforeTheRestIsBuilt();
+    void aQuickOperatorFindsTheRestBuilt();
 };
 
 void TestLook::initTestCase() { QVERIFY(Lingua::installQtItalian(*qApp)); }
@@ -76,6 +79,32 @@ void TestLook::fixedWindowsStandInTheMiddle()
     login.switchFrom(&change);
     QVERIFY(QTest::qWaitForWindowExposed(&login));
     QCOMPARE(login.frameGeometry().center(), first);
+}
+
+void TestLook::loginStandsBeforeTheRestIsBuilt()
+{
+    TempProgramFolder dir;
+    Screens::showLogin();
+    QCOMPARE(Screens::count(), 1);
+    QVERIFY(Screens::password() && Screens::password()->isVisible());
+    // Right after, the other 34 in their order, none of them shown.
+    QTRY_COMPARE(Screens::count(), 35);
+    QCOMPARE(Screens::at(0), static_cast<QWidget *>(Screens::password()));
+    QCOMPARE(Screens::at(1), static_cast<QWidget *>(Screens::menu()));
+    QCOMPARE(Screens::at(34)->metaObject()->className(), "TfrmCalendario");
+    for (int i = 1; i < Screens::count(); ++i)
+        QVERIFY(!Screens::at(i)->isVisible());
+    Screens::destroyAll();
+}
+
+void TestLook::aQuickOperatorFindsTheRestBuilt()
+{
+    TempProgramFolder dir;
+    Screens::showLogin();
+    QTest::mouseClick(Screens::password()->btnCambiaPassword, Qt::LeftButton);
+    QCOMPARE(Screens::count(), 35);
+    QVERIFY(Screens::changePassword()->isVisible());
+    Screens::destroyAll();
 }
 
 QTEST_MAIN(TestLook)
