@@ -1,4 +1,5 @@
 // Qt's own texts in Italian, the program's dates in full, and where the fixed-size windows stand.
+#include "app/Avvio.h"
 #include "app/CambiaPassword.h"
 #include "app/Lingua.h"
 #include "app/Password.h"
