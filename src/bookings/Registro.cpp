@@ -66,7 +66,7 @@ const Card::Row<R> kFields[] = {
     // Editable only so that a loaded or imported text other than the two items still shows.
     {&R::txtSesso, "txtSesso", V::Sesso, "Sesso:", Card::ListOnly, "", Place{2, 2, 0, 3, 70}, "+12", "1) M|2) F"},
     {&R::txtDataNasc, "txtDataNasc", V::DataNasc, "Data di nascita:", 0, "", Place{2, 2, 0, 1, 100, true}, "~"},
-    {&R::txtComuneNasc, "txtComuneNasc", V::ComuneNasc, "Comune di nascita:", 0, kCoded, Place{2, 3, 0}},
+    {&R::txtComuneNasc, "txtComuneNasc", V::ComuneNasc, "Comune di nascita:", 0, kCoded, Place{2, 3, 0, 1, 190}},
     {&R::txtProvNasc, "txtProvNasc", V::ProvNasc, "Prov.", Card::Upper, kCoded, Place{2, 3, 0, 1, 34, true},
      "impComuneNasc"},
     {&R::txtStatoNasc, "txtStatoNasc", V::StatoNasc, "Stato di nascita:", 0, kCoded, Place{2, 3, 2}, "impStatoNasc"},

@@ -87,6 +87,7 @@ private slots:
     void hintsAndFocusMarks();
     void confirmationEmail();
     void subScreensGetTheirMarkers();
+    void longNamesShowWhole();
 
 private:
     std::unique_ptr<TempProgramFolder> m_dir;
@@ -743,6 +744,22 @@ void TestRegistro::subScreensGetTheirMarkers()
         if (screen == QStringLiteral("TfrmGuida"))
             QCOMPARE(title, QStringLiteral("Applicazione Registro arrivi e partenze."));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+}
+
+void TestRegistro::longNamesShowWhole()
+{
+    // Names the front desk meets every day fit their fields at the card's fixed size.
+    card().show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_card.get()));
+    const QList<QPair<QLineEdit *, QString>> cases = {
+        {card().txtComuneNasc, QStringLiteral("CASTEL SAN PIETRO ROMANO")},
+        {card().txtStatoNasc, QStringLiteral("STATI UNITI D'AMERICA")},
+        {card().txtCognome, QStringLiteral("DELLA ROVERE DI MONTEFELTRO")},
+    };
+    for (const auto &[field, text] : cases) {
+        field->setText(text);
+        QVERIFY2(field->fontMetrics().horizontalAdvance(text) <= field->width() - 8, qPrintable(field->objectName()));
     }
 }
 
