@@ -73,8 +73,6 @@ int main(int argc, char *argv[])
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
     Screens::createAll();
-    TfrmAvvio *Screens::menu() = Screens::menu();
-    TfrmClienti *Screens::guests() = Screens::guests();
     shoot(Screens::menu(), out + QStringLiteral("/menu.png"));
     Screens::menu()->hide();
 
@@ -387,10 +385,7 @@ int main(int argc, char *argv[])
             grid.grab().save(out + QStringLiteral("/exp_clienti.png"));
             ProgramFolder::setForTests(QString());
         }
-        Screens::destroyAll();
-        return 0;
     }
-    TfrmRegistro *Screens::bookings() = Screens::bookings();
     Screens::bookings()->show();
     Screens::bookings()->txtDataEnt->setText(QStringLiteral("10/08/2024"));
     Screens::bookings()->txtOraEnt->setText(QStringLiteral("14:00"));
