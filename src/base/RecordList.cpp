@@ -37,8 +37,67 @@ QStringView trimmedView(QStringView s)
 
 } // namespace
 
+LineBuilder::LineBuilder(const char *record, QStringView target)
+    : m_rec(record), m_matching(true), m_target(trimmedView(target))
+{}
+
+void LineBuilder::compare(QChar c)
+{
+    if (c.unicode() <= 32) {
+        // Leading blanks fall to the trim; inner ones must match once something follows them.
+        if (!m_started)
+            return;
+        if (!m_blankMiss && m_pos + m_pending < m_target.size() && m_target[m_pos + m_pending] == c)
+            ++m_pending;
+        else
+            m_blankMiss = true;
+        return;
+    }
+    m_started = true;
+    if (m_blankMiss) {
+        m_failed = true;
+        return;
+    }
+    m_pos += m_pending;
+    m_pending = 0;
+    if (m_pos >= m_target.size() || m_target[m_pos] != c)
+        m_failed = true;
+    else
+        ++m_pos;
+}
+
+int LineBuilder::compareField(FieldSpec f, int budget)
+{
+    const QByteArrayView bytes = trimmedBytes(m_rec, f);
+    const int n = int(qMin<qsizetype>(bytes.size(), budget));
+    for (int i = 0; i < n && !m_failed; ++i)
+        compare(Cp1252::byteToChar(static_cast<unsigned char>(bytes[i])));
+    return n;
+}
+
+void LineBuilder::compareBlanks(int n)
+{
+    for (int i = 0; i < n && !m_failed; ++i)
+        compare(QLatin1Char(' '));
+}
+
+LineBuilder &LineBuilder::text(QLatin1StringView s)
+{
+    if (!m_matching) {
+        m_out.append(s);
+        return *this;
+    }
+    for (qsizetype i = 0; i < s.size() && !m_failed; ++i)
+        compare(QLatin1Char(s[i]));
+    return *this;
+}
+
 LineBuilder &LineBuilder::field(FieldSpec f)
 {
+    if (m_matching) {
+        compareField(f, f.capacity);
+        return *this;
+    }
     const QByteArrayView bytes = trimmedBytes(m_rec, f);
     const qsizetype start = m_out.size();
     m_out.resize(start + bytes.size());
@@ -52,6 +111,10 @@ void LineBuilder::fitFrom(qsizetype start, int w) { m_out.resize(start + w, QLat
 
 LineBuilder &LineBuilder::padded(FieldSpec f, int w)
 {
+    if (m_matching) {
+        compareBlanks(w - compareField(f, w));
+        return *this;
+    }
     const qsizetype start = m_out.size();
     field(f);
     fitFrom(start, w);
@@ -60,6 +123,15 @@ LineBuilder &LineBuilder::padded(FieldSpec f, int w)
 
 LineBuilder &LineBuilder::name(FieldSpec surname, FieldSpec firstName, int w)
 {
+    if (m_matching) {
+        int left = w - compareField(surname, w);
+        if (left > 0) {
+            compare(QLatin1Char(' '));
+            --left;
+        }
+        compareBlanks(left - compareField(firstName, left));
+        return *this;
+    }
     const qsizetype start = m_out.size();
     field(surname);
     m_out.append(QLatin1Char(' '));
@@ -130,20 +202,56 @@ QString countText(qsizetype n)
     return QStringLiteral("Il presente riepilogo contiene ") + QString::number(n) + QStringLiteral(" schede.");
 }
 
+namespace {
+
+inline char16_t foldChar(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+
+// The first eight characters, folded, as two numbers that compare like the characters.
+struct Key {
+    quint64 high = 0, low = 0;
+    explicit Key(QStringView s)
+    {
+        const qsizetype n = qMin<qsizetype>(s.size(), 8);
+        for (qsizetype i = 0; i < 8; ++i) {
+            const quint64 c = i < n ? foldChar(s[i].unicode()) : 0;
+            (i < 4 ? high : low) |= c << (16 * (3 - (i % 4)));
+        }
+    }
+};
+
+int foldedCompare(QStringView a, QStringView b)
+{
+    const qsizetype n = qMin(a.size(), b.size());
+    const char16_t *pa = a.utf16(), *pb = b.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = foldChar(pa[i]), y = foldChar(pb[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+} // namespace
+
 void sortLines(QStringList &lines)
 {
-    // Folding once per line makes every comparison a plain code comparison, which the
-    // string library does many characters at a time.
+    // Most lines differ within their first characters: a folded key of those decides without
+    // touching the text, and only ties fold both lines as they are compared. No folded copy of
+    // the lines is made.
     struct Entry {
-        QString folded;
+        Key key;
         qsizetype index;
     };
     std::vector<Entry> entries;
     entries.reserve(size_t(lines.size()));
     for (qsizetype i = 0; i < lines.size(); ++i)
-        entries.push_back({Text::foldAZ(lines.at(i)), i});
-    std::sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
-        const int c = QStringView(a.folded).compare(QStringView(b.folded));
+        entries.push_back({Key(lines.at(i)), i});
+    std::sort(entries.begin(), entries.end(), [&lines](const Entry &a, const Entry &b) {
+        if (a.key.high != b.key.high)
+            return a.key.high < b.key.high;
+        if (a.key.low != b.key.low)
+            return a.key.low < b.key.low;
+        const int c = foldedCompare(lines.at(a.index), lines.at(b.index));
         return c != 0 ? c < 0 : a.index < b.index;
     });
     QStringList sorted;
@@ -158,7 +266,7 @@ Gathered gather(const Source &source)
     Gathered g;
     try {
         RecordFile f(source.path, source.recordSize);
-        f.open();
+        f.openForReading();
         g.lines.reserve(qsizetype(qMin<qint64>(f.count(), 1 << 20)));
         f.scan([&](qint64, const char *rec) {
             if (!source.selects || source.selects(rec))
@@ -177,10 +285,18 @@ qint64 findLast(const Source &source, const QString &line)
     const QStringView wanted = trimmedView(line);
     qint64 found = 0;
     RecordFile f(source.path, source.recordSize);
-    f.open();
+    f.openForReading();
     f.scan([&](qint64 position, const char *rec) {
-        if ((!source.selects || source.selects(rec)) && trimmedView(source.line(rec)) == wanted)
+        if (source.selects && !source.selects(rec))
+            return true;
+        if (source.compose) {
+            LineBuilder b(rec, wanted);
+            source.compose(b);
+            if (b.matches())
+                found = position;
+        } else if (trimmedView(source.line(rec)) == wanted) {
             found = position;
+        }
         return true;
     });
     return found;

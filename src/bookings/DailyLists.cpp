@@ -8,9 +8,10 @@ namespace DailyLists {
 namespace F = VisitaField;
 using RecordList::LineBuilder;
 
-QString line(Kind kind, const char *record)
+namespace {
+
+void compose(Kind kind, LineBuilder &b)
 {
-    LineBuilder b(record);
     b.name(F::Cognome, F::Nome, 30).text(QLatin1StringView("  Cel. "));
     switch (kind) {
     case Kind::ArrivalsToday:
@@ -45,6 +46,14 @@ QString line(Kind kind, const char *record)
             .field(F::Bambini);
         break;
     }
+}
+
+} // namespace
+
+QString line(Kind kind, const char *record)
+{
+    LineBuilder b(record);
+    compose(kind, b);
     return b.take();
 }
 
@@ -81,7 +90,7 @@ RecordList::Source source(Kind kind, const QDate &today)
     const QByteArray todayText = Dates::format(today).toLatin1();
     return {registroPath(), TVisita::Size,
             [kind, todayText, today](const char *rec) { return selectsDay(kind, todayText, today, rec); },
-            [kind](const char *rec) { return line(kind, rec); }};
+            [kind](const char *rec) { return line(kind, rec); }, [kind](LineBuilder &b) { compose(kind, b); }};
 }
 
 QString printTitle(Kind kind, const QDate &today)
