@@ -14,6 +14,10 @@ fi
 if [ "${1:-}" = "--bench" ]; then
   packages+=(libbenchmark-dev)
 fi
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

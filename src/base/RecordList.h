@@ -20,6 +20,7 @@ class LineBuilder {
 public:
     explicit LineBuilder(const char *record, int reserve = 160) : m_rec(record) { m_out.reserve(reserve); }
     LineBuilder(const char *record, QStringView target);
+    LineBuilder(const char *record, QString &&target) = delete; // the target must outlive the builder
     // The field's text, trimmed.
     LineBuilder &field(FieldSpec f);
     // pad(field, w): the trimmed text cut or filled with blanks to exactly w characters.
