@@ -140,6 +140,8 @@ LineBuilder &LineBuilder::name(FieldSpec surname, FieldSpec firstName, int w)
     return *this;
 }
 
+QByteArrayView fieldBytes(const char *record, FieldSpec f) { return trimmedBytes(record, f); }
+
 bool fieldEquals(const char *record, FieldSpec f, QByteArrayView bytes) { return trimmedBytes(record, f) == bytes; }
 
 void SearchFilters::add(FieldSpec field, const QString &key)
@@ -163,14 +165,26 @@ void SearchFilters::add(FieldSpec field, const QString &key)
 
 bool SearchFilters::hit(const Key &k, const char *record) const
 {
+    // A substring test that folds as it compares, so the field is never copied.
     const QByteArrayView field = trimmedBytes(record, k.field);
     const qsizetype n = k.folded.size();
-    if (n > field.size())
+    if (n == 0 || n > field.size())
         return false;
-    char folded[256];
-    for (qsizetype i = 0; i < field.size(); ++i)
-        folded[i] = foldByte(field[i]);
-    return QByteArrayView(folded, field.size()).indexOf(QByteArrayView(k.folded)) >= 0;
+    const char *key = k.folded.constData();
+    const char first = key[0];
+    const char firstUpper = (first >= 'a' && first <= 'z') ? char(first - 32) : first;
+    const char *p = field.data();
+    const char *const last = p + (field.size() - n);
+    for (; p <= last; ++p) {
+        if (*p != first && *p != firstUpper)
+            continue;
+        qsizetype i = 1;
+        while (i < n && foldByte(p[i]) == key[i])
+            ++i;
+        if (i == n)
+            return true;
+    }
+    return false;
 }
 
 int SearchFilters::hits(const char *record) const

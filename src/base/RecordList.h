@@ -47,6 +47,9 @@ private:
     bool m_started = false, m_blankMiss = false, m_failed = false;
 };
 
+// The field's Windows-1252 bytes, trimmed, without decoding.
+QByteArrayView fieldBytes(const char *record, FieldSpec f);
+
 // True when the field, trimmed, holds exactly these Windows-1252 bytes.
 bool fieldEquals(const char *record, FieldSpec f, QByteArrayView bytes);
 

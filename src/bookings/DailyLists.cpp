@@ -61,6 +61,27 @@ namespace {
 
 bool valid(const char *record) { return RecordList::fieldEquals(record, F::Disdetta, "No"); }
 
+// A dd/mm/yyyy date as yyyymmdd, read straight from the field's bytes with the rules of
+// Dates::parse; 0 when the field holds no date.
+int dayNumber(const char *record, FieldSpec f)
+{
+    const QByteArrayView b = RecordList::fieldBytes(record, f);
+    if (b.size() != 10 || b[2] != '/' || b[5] != '/')
+        return 0;
+    int v[3] = {0, 0, 0};
+    const int starts[3] = {0, 3, 6}, lens[3] = {2, 2, 4};
+    for (int k = 0; k < 3; ++k)
+        for (int i = 0; i < lens[k]; ++i) {
+            const char c = b[starts[k] + i];
+            if (c < '0' || c > '9')
+                return 0;
+            v[k] = v[k] * 10 + (c - '0');
+        }
+    if (v[2] == 0 || !QDate::isValid(v[2], v[1], v[0]))
+        return 0;
+    return v[2] * 10000 + v[1] * 100 + v[0];
+}
+
 bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, const char *record)
 {
     if (!valid(record))
@@ -71,8 +92,8 @@ bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, cons
     case Kind::DeparturesToday:
         return RecordList::fieldEquals(record, F::DataUsc, todayText);
     case Kind::FutureArrivals: {
-        const auto d = Dates::parse(TextField::read(record, F::DataEnt));
-        return d && *d > today;
+        const int d = dayNumber(record, F::DataEnt);
+        return d != 0 && d > today.year() * 10000 + today.month() * 100 + today.day();
     }
     }
     return false;

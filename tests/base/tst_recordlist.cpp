@@ -3,6 +3,7 @@
 #include "Unprivileged.h"
 #include "base/RecordFile.h"
 #include "base/Text.h"
+#include "base/TextField.h"
 #include "bookings/BookingSearch.h"
 #include "bookings/DailyLists.h"
 #include "bookings/Visita.h"
@@ -56,6 +57,7 @@ class TestRecordList : public QObject {
 private slots:
     void comparingFieldsAgreesWithTheBuiltLine();
     void sortIsTheFoldedStableOrder();
+    void filtersAgreeWithTheFoldedSubstring();
     void findAgainComparesFieldsLikeLines();
     void readOnlyArchiveIsListed();
     void unreadableArchiveIsIncomplete();
@@ -117,6 +119,31 @@ void TestRecordList::sortIsTheFoldedStableOrder()
     QCOMPARE(sorted.size(), lines.size());
     for (int i = 0; i < sorted.size(); ++i)
         QCOMPARE(sorted[i], reference[i].first);
+}
+
+void TestRecordList::filtersAgreeWithTheFoldedSubstring()
+{
+    std::mt19937 rng(8);
+    const QStringList pieces = {QStringLiteral("a"),  QStringLiteral("B"), QStringLiteral("ab"),
+                                QStringLiteral(" "),  QStringLiteral("è"), QStringLiteral("€"),
+                                QStringLiteral("Z0"), QStringLiteral("ĉ"), QString()};
+    int listed = 0;
+    for (int n = 0; n < 3000; ++n) {
+        const QByteArray rec = randomRecord(rng, TVisita::Size);
+        RecordList::SearchFilters filters;
+        int required = 0, hits = 0;
+        for (const auto &f : BookingSearch::filters()) {
+            const QString key = (rng() % 3) ? QString() : pieces[int(rng() % pieces.size())] + pieces[int(rng() % 3)];
+            filters.add(f.field, key);
+            required += !Text::isBlank(key);
+            hits +=
+                !key.isEmpty() && Text::foldAZ(TextField::read(rec.constData(), f.field)).contains(Text::foldAZ(key));
+        }
+        QCOMPARE(filters.hits(rec.constData()), hits);
+        QCOMPARE(filters.selects(rec.constData()), required == 0 || hits >= required);
+        listed += filters.selects(rec.constData());
+    }
+    QVERIFY(listed > 20);
 }
 
 void TestRecordList::findAgainComparesFieldsLikeLines()
