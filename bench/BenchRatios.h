@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,21 +67,47 @@ inline qint64 residentBytes()
     return parts.size() > 1 ? parts[1].toLongLong() * ::sysconf(_SC_PAGESIZE) : 0;
 }
 
-// The memory one run of fn takes at its peak beyond what the program held before, measured in
-// a child process so that runs do not inherit each other's peaks.
+inline qint64 peakResidentBytes()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return 0;
+}
+
+// The memory one run of fn takes at its peak beyond what the program held before: run in a
+// child process whose peak is reset first (clear_refs 5), so runs do not inherit peaks.
 inline qint64 peakBytes(const std::function<void()> &fn)
 {
-    const qint64 before = residentBytes();
+    // Freed heap stays resident and a child would reuse it unseen: give it back first.
+    ::malloc_trim(0);
+    int p[2];
+    if (::pipe(p) != 0)
+        return -1;
     const pid_t pid = ::fork();
     if (pid == 0) {
+        ::close(p[0]);
+        QFile reset(QStringLiteral("/proc/self/clear_refs"));
+        if (reset.open(QIODevice::WriteOnly))
+            reset.write("5");
+        reset.close();
+        const qint64 before = residentBytes();
         fn();
+        const qint64 peak = qMax<qint64>(0, peakResidentBytes() - before);
+        (void)!::write(p[1], &peak, sizeof peak);
         ::_exit(0);
     }
+    ::close(p[1]);
+    qint64 peak = -1;
+    if (::read(p[0], &peak, sizeof peak) != sizeof peak)
+        peak = -1;
+    ::close(p[0]);
     int status = 0;
-    struct rusage ru {};
-    if (::wait4(pid, &status, 0, &ru) < 0)
-        return -1;
-    return qMax<qint64>(0, qint64(ru.ru_maxrss) * 1024 - before);
+    ::waitpid(pid, &status, 0);
+    return peak;
 }
 
 } // namespace BenchRatios

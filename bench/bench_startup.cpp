@@ -80,6 +80,9 @@ int main(int argc, char **argv)
     if (argc == 5 && std::strcmp(argv[1], "--child") == 0)
         return showAndSignal(1, argv, std::strcmp(argv[2], "login") == 0, argv[3], std::atoi(argv[4]));
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 9;
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path());

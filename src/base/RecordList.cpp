@@ -220,27 +220,48 @@ namespace {
 
 inline char16_t foldChar(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
 
-// The first eight characters, folded, as two numbers that compare like the characters.
+// The first characters of a line, folded, packed four to a number so that the numbers compare
+// like the characters. Long enough to hold a list line's name and the text after it, so that
+// lines of one name rarely need their text compared.
+constexpr int kKeyChars = 48;
 struct Key {
-    quint64 high = 0, low = 0;
+    quint64 w[kKeyChars / 4] = {};
     explicit Key(QStringView s)
     {
-        const qsizetype n = qMin<qsizetype>(s.size(), 8);
-        for (qsizetype i = 0; i < 8; ++i) {
-            const quint64 c = i < n ? foldChar(s[i].unicode()) : 0;
-            (i < 4 ? high : low) |= c << (16 * (3 - (i % 4)));
-        }
+        const qsizetype n = qMin<qsizetype>(s.size(), kKeyChars);
+        for (qsizetype i = 0; i < n; ++i)
+            w[i / 4] |= quint64(foldChar(s[i].unicode())) << (16 * (3 - (i % 4)));
+    }
+    int compare(const Key &o) const
+    {
+        for (int i = 0; i < kKeyChars / 4; ++i)
+            if (w[i] != o.w[i])
+                return w[i] < o.w[i] ? -1 : 1;
+        return 0;
     }
 };
 
-int foldedCompare(QStringView a, QStringView b)
+// Folded comparison from `from` on: runs of identical characters are skipped four at a time,
+// and only where the raw text differs are the characters folded.
+int foldedCompare(QStringView a, QStringView b, qsizetype from)
 {
     const qsizetype n = qMin(a.size(), b.size());
     const char16_t *pa = a.utf16(), *pb = b.utf16();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t x = foldChar(pa[i]), y = foldChar(pb[i]);
-        if (x != y)
-            return x < y ? -1 : 1;
+    qsizetype i = qMin(from, n);
+    while (i < n) {
+        while (i + 4 <= n) {
+            quint64 x, y;
+            std::memcpy(&x, pa + i, sizeof x);
+            std::memcpy(&y, pb + i, sizeof y);
+            if (x != y)
+                break;
+            i += 4;
+        }
+        for (const qsizetype stop = qMin(n, i + 4); i < stop; ++i) {
+            const char16_t x = foldChar(pa[i]), y = foldChar(pb[i]);
+            if (x != y)
+                return x < y ? -1 : 1;
+        }
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
@@ -249,9 +270,9 @@ int foldedCompare(QStringView a, QStringView b)
 
 void sortLines(QStringList &lines)
 {
-    // Most lines differ within their first characters: a folded key of those decides without
-    // touching the text, and only ties fold both lines as they are compared. No folded copy of
-    // the lines is made.
+    // Most lines differ within their first characters: a folded key of those, kept beside the
+    // line's index, decides without touching the lines, and only ties fold both lines as they
+    // are compared. No folded copy of a whole line is made.
     struct Entry {
         Key key;
         qsizetype index;
@@ -261,11 +282,10 @@ void sortLines(QStringList &lines)
     for (qsizetype i = 0; i < lines.size(); ++i)
         entries.push_back({Key(lines.at(i)), i});
     std::sort(entries.begin(), entries.end(), [&lines](const Entry &a, const Entry &b) {
-        if (a.key.high != b.key.high)
-            return a.key.high < b.key.high;
-        if (a.key.low != b.key.low)
-            return a.key.low < b.key.low;
-        const int c = foldedCompare(lines.at(a.index), lines.at(b.index));
+        int c = a.key.compare(b.key);
+        // Equal keys: the first characters are equal once folded.
+        if (c == 0)
+            c = foldedCompare(lines.at(a.index), lines.at(b.index), kKeyChars);
         return c != 0 ? c < 0 : a.index < b.index;
     });
     QStringList sorted;
