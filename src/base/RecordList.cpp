@@ -68,6 +68,8 @@ void LineBuilder::compare(QChar c)
 
 int LineBuilder::compareField(FieldSpec f, int budget)
 {
+    if (m_failed)
+        return budget;
     const QByteArrayView bytes = trimmedBytes(m_rec, f);
     const int n = int(qMin<qsizetype>(bytes.size(), budget));
     for (int i = 0; i < n && !m_failed; ++i)

@@ -82,18 +82,27 @@ int dayNumber(const char *record, FieldSpec f)
     return v[2] * 10000 + v[1] * 100 + v[0];
 }
 
-bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, const char *record)
+// Today as the text the daily lists compare and as the number the future list compares.
+struct Today {
+    QByteArray text;
+    int number;
+    explicit Today(const QDate &d)
+        : text(Dates::format(d).toLatin1()), number(d.year() * 10000 + d.month() * 100 + d.day())
+    {}
+};
+
+bool selectsDay(Kind kind, const Today &today, const char *record)
 {
     if (!valid(record))
         return false;
     switch (kind) {
     case Kind::ArrivalsToday:
-        return RecordList::fieldEquals(record, F::DataEnt, todayText);
+        return RecordList::fieldEquals(record, F::DataEnt, today.text);
     case Kind::DeparturesToday:
-        return RecordList::fieldEquals(record, F::DataUsc, todayText);
+        return RecordList::fieldEquals(record, F::DataUsc, today.text);
     case Kind::FutureArrivals: {
         const int d = dayNumber(record, F::DataEnt);
-        return d != 0 && d > today.year() * 10000 + today.month() * 100 + today.day();
+        return d != 0 && d > today.number;
     }
     }
     return false;
@@ -101,16 +110,12 @@ bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, cons
 
 } // namespace
 
-bool selects(Kind kind, const QDate &today, const char *record)
-{
-    return selectsDay(kind, Dates::format(today).toLatin1(), today, record);
-}
+bool selects(Kind kind, const QDate &today, const char *record) { return selectsDay(kind, Today(today), record); }
 
 RecordList::Source source(Kind kind, const QDate &today)
 {
-    const QByteArray todayText = Dates::format(today).toLatin1();
-    return {registroPath(), TVisita::Size,
-            [kind, todayText, today](const char *rec) { return selectsDay(kind, todayText, today, rec); },
+    const Today day(today);
+    return {registroPath(), TVisita::Size, [kind, day](const char *rec) { return selectsDay(kind, day, rec); },
             [kind](const char *rec) { return line(kind, rec); }, [kind](LineBuilder &b) { compose(kind, b); }};
 }
 
