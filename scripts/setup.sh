@@ -14,12 +14,14 @@ fi
 if [[ " $* " == *" --bench "* ]]; then
   packages+=(libbenchmark-dev)
 fi
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+if [[ " $* " == *" --fuzz "* ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
 # The office suite that opens the exported spreadsheets, for make test-office.
-for arg in "$@"; do
-  if [ "$arg" = "--office" ]; then
-    packages+=(libreoffice-calc-nogui)
-  fi
-done
+if [[ " $* " == *" --office "* ]]; then
+  packages+=(libreoffice-calc-nogui)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,12 +2,10 @@
 // program's folder. Run by the build and by the installation; an existing store is never
 // touched, so a password changed by the operators survives every rebuild and reinstall.
 #include "app/PasswordStore.h"
+#include "base/SafeFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -22,13 +20,11 @@ int main(int argc, char *argv[])
     const QString target = args[1];
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
         return 0;
-    if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
+    if (!SafeFile::makeFolder(QFileInfo(target).absolutePath())) {
         std::fprintf(stderr, "cannot create the folder of %s\n", qPrintable(target));
         return 1;
     }
-    QSaveFile f(target);
-    const QByteArray bytes = PasswordStore::freshFile(PasswordStore::FirstPassword);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(bytes) != bytes.size() || !f.commit()) {
+    if (!SafeFile::writeWhole(target, PasswordStore::freshFile(PasswordStore::FirstPassword))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(target));
         return 1;
     }

@@ -1,9 +1,10 @@
 #include "base/IniValue.h"
 
+#include "base/SafeFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace IniValue {
 
@@ -15,16 +16,20 @@ struct Line {
     qsizetype next;  // first byte of the following line
 };
 
+// A line ends at a line feed, a carriage return, or the two together, as editors on any
+// system leave them.
 QList<Line> splitLines(const QByteArray &ini)
 {
     QList<Line> lines;
     qsizetype pos = 0;
-    while (pos < ini.size()) {
-        qsizetype nl = ini.indexOf('\n', pos);
-        const qsizetype next = nl < 0 ? ini.size() : nl + 1;
-        qsizetype end = nl < 0 ? ini.size() : nl;
-        if (end > pos && ini[end - 1] == '\r')
-            --end;
+    const qsizetype size = ini.size();
+    while (pos < size) {
+        qsizetype end = pos;
+        while (end < size && ini[end] != '\n' && ini[end] != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < size)
+            next += (ini[next] == '\r' && next + 1 < size && ini[next + 1] == '\n') ? 2 : 1;
         lines.append({pos, end, next});
         pos = next;
     }
@@ -96,9 +101,13 @@ Place locate(const QByteArray &ini, const QList<Line> &lines, QStringView sectio
 
 QByteArray lineBreakOf(const QByteArray &ini)
 {
-    if (ini.contains("\r\n") || !ini.contains('\n'))
+    if (ini.contains("\r\n"))
         return QByteArrayLiteral("\r\n");
-    return QByteArrayLiteral("\n");
+    if (ini.contains('\n'))
+        return QByteArrayLiteral("\n");
+    if (ini.contains('\r'))
+        return QByteArrayLiteral("\r");
+    return QByteArrayLiteral("\r\n");
 }
 
 } // namespace
@@ -140,7 +149,7 @@ QByteArray replaced(const QByteArray &ini, QStringView section, QStringView key,
         return out;
     }
     out = ini;
-    if (!out.isEmpty() && !out.endsWith('\n'))
+    if (!out.isEmpty() && !out.endsWith('\n') && !out.endsWith('\r'))
         out += eol;
     out += '[' + section.toLatin1() + ']' + eol + entry;
     return out;
@@ -173,16 +182,16 @@ bool writeFile(const QString &path, QStringView section, QStringView key, const 
             return false;
         old.close();
     }
-    // Unbuffered, so a short write (a full disk) is seen here and never committed as a whole file.
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+    // A value that would not read back as written (a line break in it, a byte outside
+    // Latin-1, blanks at its ends) is refused before the file is touched.
     const QByteArray bytes = replaced(ini, section, key, value);
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
+    if (read(bytes, section, key) != value)
         return false;
-    }
-    return f.commit();
+    if (!SafeFile::writeWhole(path, bytes))
+        return false;
+    // Done only once the new file gives the value back.
+    QString back;
+    return readFile(path, section, key, back) && back == value;
 }
 
 } // namespace IniValue

@@ -2,10 +2,10 @@
 
 #include "base/Cp1252.h"
 #include "base/ProgramFolder.h"
+#include "base/SafeFile.h"
 #include "base/Text.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace PriceList {
 
@@ -80,19 +80,6 @@ std::optional<QStringList> load(const QString &file)
     return parse(bytes);
 }
 
-bool save(const QString &file, const QStringList &items)
-{
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = encode(items);
-    // The buffered bytes reach the disk only at flush; a failure there (a full disk) must stop
-    // the swap, as commit alone would put the shortened file in place of the old list.
-    if (f.write(bytes) != bytes.size() || !f.flush()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
-}
+bool save(const QString &file, const QStringList &items) { return SafeFile::writeWhole(file, encode(items)); }
 
 } // namespace PriceList

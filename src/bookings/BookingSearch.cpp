@@ -25,10 +25,11 @@ const std::array<Filter, 10> &filters()
     return list;
 }
 
-QString line(const char *record)
+namespace {
+
+void compose(RecordList::LineBuilder &b)
 {
-    return RecordList::LineBuilder(record)
-        .name(F::Cognome, F::Nome, 30)
+    b.name(F::Cognome, F::Nome, 30)
         .text(QLatin1StringView("  Cel. "))
         .padded(F::Cellulare, 15)
         .text(QLatin1StringView("  Camera: "))
@@ -40,13 +41,22 @@ QString line(const char *record)
         .text(QLatin1StringView("  Giorni: "))
         .padded(F::Giorni, 2)
         .text(QLatin1StringView("  Disdetta: "))
-        .field(F::Disdetta)
-        .take();
+        .field(F::Disdetta);
+}
+
+} // namespace
+
+QString line(const char *record)
+{
+    RecordList::LineBuilder b(record);
+    compose(b);
+    return b.take();
 }
 
 RecordList::Source source(const RecordList::SearchFilters &filters)
 {
-    return {registroPath(), TVisita::Size, [filters](const char *rec) { return filters.selects(rec); }, &line};
+    return {registroPath(), TVisita::Size, [filters](const char *rec) { return filters.selects(rec); }, &line,
+            &compose};
 }
 
 } // namespace BookingSearch

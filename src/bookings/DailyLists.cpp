@@ -8,9 +8,10 @@ namespace DailyLists {
 namespace F = VisitaField;
 using RecordList::LineBuilder;
 
-QString line(Kind kind, const char *record)
+namespace {
+
+void compose(Kind kind, LineBuilder &b)
 {
-    LineBuilder b(record);
     b.name(F::Cognome, F::Nome, 30).text(QLatin1StringView("  Cel. "));
     switch (kind) {
     case Kind::ArrivalsToday:
@@ -45,6 +46,14 @@ QString line(Kind kind, const char *record)
             .field(F::Bambini);
         break;
     }
+}
+
+} // namespace
+
+QString line(Kind kind, const char *record)
+{
+    LineBuilder b(record);
+    compose(kind, b);
     return b.take();
 }
 
@@ -52,18 +61,48 @@ namespace {
 
 bool valid(const char *record) { return RecordList::fieldEquals(record, F::Disdetta, "No"); }
 
-bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, const char *record)
+// A dd/mm/yyyy date as yyyymmdd, read straight from the field's bytes with the rules of
+// Dates::parse; 0 when the field holds no date.
+int dayNumber(const char *record, FieldSpec f)
+{
+    const QByteArrayView b = RecordList::fieldBytes(record, f);
+    if (b.size() != 10 || b[2] != '/' || b[5] != '/')
+        return 0;
+    int v[3] = {0, 0, 0};
+    const int starts[3] = {0, 3, 6}, lens[3] = {2, 2, 4};
+    for (int k = 0; k < 3; ++k)
+        for (int i = 0; i < lens[k]; ++i) {
+            const char c = b[starts[k] + i];
+            if (c < '0' || c > '9')
+                return 0;
+            v[k] = v[k] * 10 + (c - '0');
+        }
+    if (v[2] == 0 || !QDate::isValid(v[2], v[1], v[0]))
+        return 0;
+    return v[2] * 10000 + v[1] * 100 + v[0];
+}
+
+// Today as the text the daily lists compare and as the number the future list compares.
+struct Today {
+    QByteArray text;
+    int number;
+    explicit Today(const QDate &d)
+        : text(Dates::format(d).toLatin1()), number(d.year() * 10000 + d.month() * 100 + d.day())
+    {}
+};
+
+bool selectsDay(Kind kind, const Today &today, const char *record)
 {
     if (!valid(record))
         return false;
     switch (kind) {
     case Kind::ArrivalsToday:
-        return RecordList::fieldEquals(record, F::DataEnt, todayText);
+        return RecordList::fieldEquals(record, F::DataEnt, today.text);
     case Kind::DeparturesToday:
-        return RecordList::fieldEquals(record, F::DataUsc, todayText);
+        return RecordList::fieldEquals(record, F::DataUsc, today.text);
     case Kind::FutureArrivals: {
-        const auto d = Dates::parse(TextField::read(record, F::DataEnt));
-        return d && *d > today;
+        const int d = dayNumber(record, F::DataEnt);
+        return d != 0 && d > today.number;
     }
     }
     return false;
@@ -71,17 +110,13 @@ bool selectsDay(Kind kind, const QByteArray &todayText, const QDate &today, cons
 
 } // namespace
 
-bool selects(Kind kind, const QDate &today, const char *record)
-{
-    return selectsDay(kind, Dates::format(today).toLatin1(), today, record);
-}
+bool selects(Kind kind, const QDate &today, const char *record) { return selectsDay(kind, Today(today), record); }
 
 RecordList::Source source(Kind kind, const QDate &today)
 {
-    const QByteArray todayText = Dates::format(today).toLatin1();
-    return {registroPath(), TVisita::Size,
-            [kind, todayText, today](const char *rec) { return selectsDay(kind, todayText, today, rec); },
-            [kind](const char *rec) { return line(kind, rec); }};
+    const Today day(today);
+    return {registroPath(), TVisita::Size, [kind, day](const char *rec) { return selectsDay(kind, day, rec); },
+            [kind](const char *rec) { return line(kind, rec); }, [kind](LineBuilder &b) { compose(kind, b); }};
 }
 
 QString printTitle(Kind kind, const QDate &today)

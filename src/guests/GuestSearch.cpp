@@ -28,7 +28,7 @@ const std::array<Filter, 10> &filters()
 
 namespace {
 
-RecordList::LineBuilder &head(RecordList::LineBuilder &&b)
+RecordList::LineBuilder &head(RecordList::LineBuilder &b)
 {
     return b.name(F::Cognome, F::Nome, 30)
         .text(QLatin1StringView("  Cel. "))
@@ -37,28 +37,41 @@ RecordList::LineBuilder &head(RecordList::LineBuilder &&b)
         .padded(F::CodFisc, 16);
 }
 
+void composeSearch(RecordList::LineBuilder &b) { head(b).text(QLatin1StringView("  Note: ")).field(F::Note); }
+
+void composeFlagged(RecordList::LineBuilder &b)
+{
+    head(b).text(QLatin1StringView("  Questioni: ")).field(F::Questioni);
+}
+
 } // namespace
 
 QString searchLine(const char *record)
 {
-    return head(RecordList::LineBuilder(record)).text(QLatin1StringView("  Note: ")).field(F::Note).take();
+    RecordList::LineBuilder b(record);
+    composeSearch(b);
+    return b.take();
 }
 
 QString flaggedLine(const char *record)
 {
-    return head(RecordList::LineBuilder(record)).text(QLatin1StringView("  Questioni: ")).field(F::Questioni).take();
+    RecordList::LineBuilder b(record);
+    composeFlagged(b);
+    return b.take();
 }
 
 RecordList::Source searchSource(const RecordList::SearchFilters &filters)
 {
-    return {clientiPath(), TCliente::Size, [filters](const char *rec) { return filters.selects(rec); }, &searchLine};
+    return {clientiPath(), TCliente::Size, [filters](const char *rec) { return filters.selects(rec); }, &searchLine,
+            &composeSearch};
 }
 
 RecordList::Source flaggedSource()
 {
     static const QByteArray yes = Cp1252::fromUnicode(QStringLiteral("Sì"));
     return {clientiPath(), TCliente::Size,
-            [](const char *rec) { return RecordList::fieldEquals(rec, F::Segnala, yes); }, &flaggedLine};
+            [](const char *rec) { return RecordList::fieldEquals(rec, F::Segnala, yes); }, &flaggedLine,
+            &composeFlagged};
 }
 
 const std::array<ImportField, 23> &bookingImport()

@@ -67,13 +67,16 @@ void TArchiveList::fill()
     if (m_filled)
         return;
     m_filled = true;
-    // An archive that cannot be read leaves the lines read before, without a message.
+    // An archive that cannot be read keeps the lines read before and says so: an empty list
+    // must never stand for "nobody arrives today" when the register could not be read.
     RecordList::Gathered g;
     {
         Busy busy;
         g = RecordList::gather(source());
     }
     list->setLines(g.lines);
+    if (!g.complete)
+        Msg::plain(Msg::accessText(), this);
     txtTrova->setFocus();
 }
 

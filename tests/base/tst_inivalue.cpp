@@ -14,6 +14,9 @@ private slots:
     void replacingKeepsEveryOtherByte_data();
     void replacingKeepsEveryOtherByte();
     void files();
+    void everyLineEndReads_data();
+    void everyLineEndReads();
+    void writeIsDoneOnlyWhenItReadsBack();
 };
 
 void TestIniValue::reading_data()
@@ -110,6 +113,65 @@ void TestIniValue::files()
     // A folder that does not exist has no room for the temporary file.
     QVERIFY(!IniValue::writeFile(dir.filePath(QStringLiteral("manca/unins000.dll")), u"Accesso", u"Valore",
                                  QStringLiteral("ABCD")));
+}
+
+void TestIniValue::everyLineEndReads_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QByteArray>("replacedText");
+    // clang-format off
+    QTest::newRow("CR only") << QByteArray("[Setup]\rX=1\r[Accesso]\rValore=00\rCoda=2\r")
+                             << QByteArray("[Setup]\rX=1\r[Accesso]\rValore=NEW\rCoda=2\r");
+    QTest::newRow("CR only, key missing") << QByteArray("[Accesso]\rAltro=1\r")
+                                          << QByteArray("[Accesso]\rAltro=1\rValore=NEW\r");
+    QTest::newRow("ends in a lone CR") << QByteArray("[Altro]\r\nX=1\r")
+                                       << QByteArray("[Altro]\r\nX=1\r[Accesso]\r\nValore=NEW\r\n");
+    QTest::newRow("mixed") << QByteArray("[Accesso]\nA=1\rValore=00\r\nB=2\n")
+                           << QByteArray("[Accesso]\nA=1\rValore=NEW\r\nB=2\n");
+    QTest::newRow("empty lines of CR") << QByteArray("\r\r[Accesso]\r\rValore=00")
+                                       << QByteArray("\r\r[Accesso]\r\rValore=NEW");
+    // clang-format on
+}
+
+void TestIniValue::everyLineEndReads()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QByteArray, replacedText);
+    const QByteArray out = IniValue::replaced(ini, u"Accesso", u"Valore", QStringLiteral("NEW"));
+    QCOMPARE(out, replacedText);
+    QCOMPARE(IniValue::read(out, u"Accesso", u"Valore"), QStringLiteral("NEW"));
+    if (ini.contains("Valore=00"))
+        QCOMPARE(IniValue::read(ini, u"Accesso", u"Valore"), QStringLiteral("00"));
+}
+
+void TestIniValue::writeIsDoneOnlyWhenItReadsBack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("unins000.dll"));
+    // A store ending in a lone carriage return used to take the value on the same line as the
+    // last one and report success; now the value reads back from the new file.
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("[Accesso]\r\nValore=00\r\n[Altro]\r\nY=1\r");
+    f.close();
+    QVERIFY(IniValue::writeFile(path, u"Altro", u"Z", QStringLiteral("5")));
+    QString value;
+    QVERIFY(IniValue::readFile(path, u"Altro", u"Z", value));
+    QCOMPARE(value, QStringLiteral("5"));
+    QVERIFY(IniValue::readFile(path, u"Altro", u"Y", value));
+    QCOMPARE(value, QStringLiteral("1"));
+
+    // Values that could never read back as written are refused, and the file stays as it was.
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    for (const QString &bad : {QStringLiteral("AB\nCD"), QStringLiteral(" AB"), QStringLiteral("AB\r"),
+                               QStringLiteral("€"), QStringLiteral("A=B\n[Accesso]")}) {
+        QVERIFY2(!IniValue::writeFile(path, u"Accesso", u"Valore", bad), qPrintable(bad));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        f.close();
+    }
 }
 
 QTEST_GUILESS_MAIN(TestIniValue)

@@ -81,7 +81,7 @@ private slots:
     void trovaOnAnEmptyListSaysSo();
     void identicalLinesLoadTheLaterBooking();
     void doubleClickWithoutSelectionLoadsNothing();
-    void unreadableRegisterIsSilent();
+    void unreadableRegisterGivesTheAccessMessage();
     void printsUnderTodaysTitle();
 
 private:
@@ -301,12 +301,17 @@ void TestListsScreens::doubleClickWithoutSelectionLoadsNothing()
     QCOMPARE(m_card->txtCognome->text(), QString());
 }
 
-void TestListsScreens::unreadableRegisterIsSilent()
+void TestListsScreens::unreadableRegisterGivesTheAccessMessage()
 {
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Registro.pro")));
-    for (QToolButton *b : {m_card->cmdEntratiOggi, m_card->cmdUscitiOggi, m_card->cmdNonUsciti})
+    // "Nobody arrives today" must not stand for a register that could not be read.
+    for (QToolButton *b : {m_card->cmdEntratiOggi, m_card->cmdUscitiOggi, m_card->cmdNonUsciti}) {
+        m_msgs->clear();
         withList(b, [&](TArchiveList *s) { QCOMPARE(s->list->count(), 0); });
-    QCOMPARE(m_msgs->count(), 0);
+        QCOMPARE(m_msgs->count(), 1);
+        QCOMPARE(m_msgs->lastKind(), Msg::Kind::Plain);
+        QCOMPARE(m_msgs->lastText(), Msg::accessText());
+    }
 }
 
 void TestListsScreens::printsUnderTodaysTitle()

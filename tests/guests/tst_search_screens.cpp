@@ -233,7 +233,9 @@ void TestGuestSearchScreens::inaccessibleArchive()
     flagged->show();
     QCOMPARE(flagged->list->count(), 0);
     delete flagged;
-    QCOMPARE(m_msgs->count(), 0);
+    QCOMPARE(m_msgs->count(), 1);
+    QCOMPARE(m_msgs->lastText(), Msg::accessText());
+    m_msgs->clear();
 
     auto *search = new TfrmTrovaClienti(m_guests);
     search->setMemory(QStringLiteral("clienti"));
