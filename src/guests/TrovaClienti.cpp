@@ -57,8 +57,9 @@ void TfrmTrovaClienti::take(qint64 n)
     } else if (marker == QLatin1String("registro")) {
         // A card that cannot be read brings nothing, without a message.
         TCliente guest;
-        if (CardArchive::run(clientiPath(), TCliente::Size, nullptr,
-                             [&](RecordFile &f) { f.read(n, guest.bytes.data()); }))
+        if (CardArchive::run(
+                clientiPath(), TCliente::Size, nullptr, [&](RecordFile &f) { f.read(n, guest.bytes.data()); },
+                CardArchive::Access::Read))
             m_guest = guest;
     }
 }

@@ -7,11 +7,15 @@ CardArchive::CardArchive(QString (*path)(), int recordSize, QWidget *screen)
     : m_path(path), m_size(recordSize), m_screen(screen)
 {}
 
-bool CardArchive::run(const QString &path, int recordSize, QWidget *screen, const std::function<void(RecordFile &)> &op)
+bool CardArchive::run(const QString &path, int recordSize, QWidget *screen, const std::function<void(RecordFile &)> &op,
+                      Access access)
 {
     try {
         RecordFile f(path, recordSize);
-        f.open();
+        if (access == Access::Read)
+            f.openForReading();
+        else
+            f.open();
         op(f);
         f.close();
         return true;
@@ -25,14 +29,16 @@ bool CardArchive::run(const QString &path, int recordSize, QWidget *screen, cons
 std::optional<qint64> CardArchive::count() const
 {
     qint64 n = 0;
-    if (!run(m_path(), m_size, m_screen, [&](RecordFile &f) { n = f.count(); }))
+    if (!run(
+            m_path(), m_size, m_screen, [&](RecordFile &f) { n = f.count(); }, Access::Read))
         return std::nullopt;
     return n;
 }
 
 bool CardArchive::read(qint64 n, char *record)
 {
-    if (!run(m_path(), m_size, m_screen, [&](RecordFile &f) { f.read(n, record); }))
+    if (!run(
+            m_path(), m_size, m_screen, [&](RecordFile &f) { f.read(n, record); }, Access::Read))
         return false;
     m_loaded = QByteArray(record, m_size);
     m_loadedAt = n;
@@ -41,14 +47,36 @@ bool CardArchive::read(qint64 n, char *record)
 
 std::optional<qint64> CardArchive::save(qint64 n, const char *record)
 {
+    m_reload = false;
     qint64 at = n;
+    // Another workstation may have saved this card since it was loaded here: compare under the
+    // lock, and overwrite only what this workstation saw, unless the operator says otherwise.
+    const bool compare = n > 0 && m_loadedAt == n && m_loaded.size() == m_size;
+    bool changedElsewhere = false;
     // The loaded bytes stay as they were until the write has succeeded.
-    const bool done = run(m_path(), m_size, m_screen, [&](RecordFile &f) {
-        if (n > 0)
+    bool done = run(m_path(), m_size, m_screen, [&](RecordFile &f) {
+        if (n == 0)
+            at = f.append(record);
+        else if (!compare)
             f.overwrite(n, record);
         else
-            at = f.append(record);
+            changedElsewhere =
+                f.overwriteIfUnchanged(n, m_loaded.constData(), record) == RecordFile::Outcome::ChangedElsewhere;
     });
+    if (done && changedElsewhere) {
+        const bool overwrite = Msg::question(
+            QStringLiteral("Attenzione: la scheda n. %1 è stata modificata e salvata da un'altra postazione dopo "
+                           "essere stata aperta su questa.\n\nSovrascriverla con i dati presenti sullo schermo?\n\n"
+                           "Rispondendo No, la scheda viene ricaricata dall'archivio con le modifiche dell'altra "
+                           "postazione e i dati sullo schermo non vengono salvati.")
+                .arg(n),
+            m_screen);
+        if (!overwrite) {
+            m_reload = true;
+            return std::nullopt;
+        }
+        done = run(m_path(), m_size, m_screen, [&](RecordFile &f) { f.overwrite(n, record); });
+    }
     if (!done)
         return std::nullopt;
     m_loaded = QByteArray(record, m_size);

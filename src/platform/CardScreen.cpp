@@ -54,8 +54,11 @@ bool TCardScreen::saveCard(const char *record)
 {
     const qint64 n = currentPosition();
     const auto at = m_archive.save(n, record);
-    if (!at)
+    if (!at) {
+        if (m_archive.reloaded())
+            showAt(n);
         return false;
+    }
     lblPosizione->setText(QString::number(*at));
     Msg::information(n > 0
                          ? QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.")
