@@ -328,18 +328,22 @@ bool hasInvalidDates(const char *record)
 
 RecordList::Source invalidSource()
 {
+    static const auto compose = [](RecordList::LineBuilder &b) {
+        b.name(F::Cognome, F::Nome, 30)
+            .text(QLatin1StringView("  Camera: "))
+            .padded(F::Camera, 20)
+            .text(QLatin1StringView("  Arrivo: "))
+            .padded(F::DataEnt, 10)
+            .text(QLatin1StringView("  Partenza: "))
+            .field(F::DataUsc);
+    };
     return {registroPath(), TVisita::Size, [](const char *rec) { return hasInvalidDates(rec); },
             [](const char *rec) {
                 RecordList::LineBuilder b(rec);
-                b.name(F::Cognome, F::Nome, 30)
-                    .text(QLatin1StringView("  Camera: "))
-                    .padded(F::Camera, 20)
-                    .text(QLatin1StringView("  Arrivo: "))
-                    .padded(F::DataEnt, 10)
-                    .text(QLatin1StringView("  Partenza: "))
-                    .field(F::DataUsc);
+                compose(b);
                 return b.take();
-            }};
+            },
+            compose};
 }
 
 QString invalidText(qsizetype n) { return QString::number(n) + QStringLiteral(" prenotazioni con date non valide"); }
