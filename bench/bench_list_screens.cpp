@@ -81,8 +81,8 @@ int main(int argc, char **argv)
     if (!ArchiveGen::writeFile(registroPath(), ArchiveGen::bookings(kToday))
         || !ArchiveGen::writeFile(clientiPath(), ArchiveGen::guests()))
         return 1;
-    g_readRegistro = BenchRatios::bestOf(5, [] { BenchRatios::plainRead(registroPath()); });
-    g_readClienti = BenchRatios::bestOf(5, [] { BenchRatios::plainRead(clientiPath()); });
+    g_readRegistro = BenchRatios::bestOf(30, [] { BenchRatios::plainRead(registroPath()); });
+    g_readClienti = BenchRatios::bestOf(30, [] { BenchRatios::plainRead(clientiPath()); });
     auto ms = [](benchmark::internal::Benchmark *b) { b->Unit(benchmark::kMillisecond)->MinTime(1.0); };
     auto list = [&](const char *name, auto fn, bool guests) {
         ms(benchmark::RegisterBenchmark(name, fn, name, guests));
