@@ -2,6 +2,7 @@
 // (started, libraries loaded, window shown and exposed), the median of several starts each.
 #include "BenchRatios.h"
 
+#include "app/Lingua.h"
 #include "app/Password.h"
 #include "app/Screens.h"
 #include "base/ProgramFolder.h"
@@ -29,8 +30,9 @@ int showAndSignal(int argc, char **argv, bool login, const char *folder, int rea
     if (login) {
         QApplication::setApplicationName(QStringLiteral("Lunaresca"));
         QApplication::setQuitOnLastWindowClosed(false);
-        Screens::createAll();
-        w = frmPassword;
+        Lingua::installQtItalian(app);
+        Screens::showLogin();
+        w = Screens::password();
     } else {
         w = new QWidget;
         w->resize(400, 300);
