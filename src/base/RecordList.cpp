@@ -11,18 +11,6 @@ namespace RecordList {
 
 namespace {
 
-// The field's bytes without the blanks and control characters at either end.
-QByteArrayView trimmedBytes(const char *record, FieldSpec f)
-{
-    const char *p = record + f.offset + 1;
-    int b = 0, e = TextField::rawLength(record, f);
-    while (b < e && static_cast<unsigned char>(p[b]) <= 32)
-        ++b;
-    while (e > b && static_cast<unsigned char>(p[e - 1]) <= 32)
-        --e;
-    return QByteArrayView(p + b, e - b);
-}
-
 inline char foldByte(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
 
 QStringView trimmedView(QStringView s)
@@ -70,7 +58,7 @@ int LineBuilder::compareField(FieldSpec f, int budget)
 {
     if (m_failed)
         return budget;
-    const QByteArrayView bytes = trimmedBytes(m_rec, f);
+    const QByteArrayView bytes = TextField::trimmedBytes(m_rec, f);
     const int n = int(qMin<qsizetype>(bytes.size(), budget));
     for (int i = 0; i < n && !m_failed; ++i)
         compare(Cp1252::byteToChar(static_cast<unsigned char>(bytes[i])));
@@ -100,7 +88,7 @@ LineBuilder &LineBuilder::field(FieldSpec f)
         compareField(f, f.capacity);
         return *this;
     }
-    const QByteArrayView bytes = trimmedBytes(m_rec, f);
+    const QByteArrayView bytes = TextField::trimmedBytes(m_rec, f);
     const qsizetype start = m_out.size();
     m_out.resize(start + bytes.size());
     QChar *d = m_out.data() + start;
@@ -142,9 +130,12 @@ LineBuilder &LineBuilder::name(FieldSpec surname, FieldSpec firstName, int w)
     return *this;
 }
 
-QByteArrayView fieldBytes(const char *record, FieldSpec f) { return trimmedBytes(record, f); }
+QByteArrayView fieldBytes(const char *record, FieldSpec f) { return TextField::trimmedBytes(record, f); }
 
-bool fieldEquals(const char *record, FieldSpec f, QByteArrayView bytes) { return trimmedBytes(record, f) == bytes; }
+bool fieldEquals(const char *record, FieldSpec f, QByteArrayView bytes)
+{
+    return TextField::trimmedBytes(record, f) == bytes;
+}
 
 void SearchFilters::add(FieldSpec field, const QString &key)
 {
@@ -168,7 +159,7 @@ void SearchFilters::add(FieldSpec field, const QString &key)
 bool SearchFilters::hit(const Key &k, const char *record) const
 {
     // A substring test that folds as it compares, so the field is never copied.
-    const QByteArrayView field = trimmedBytes(record, k.field);
+    const QByteArrayView field = TextField::trimmedBytes(record, k.field);
     const qsizetype n = k.folded.size();
     if (n == 0 || n > field.size())
         return false;

@@ -33,4 +33,15 @@ QString read(const char *record, FieldSpec f)
     return Cp1252::toUnicode(QByteArrayView(p + b, e - b));
 }
 
+QByteArrayView trimmedBytes(const char *record, FieldSpec f)
+{
+    const char *p = record + f.offset + 1;
+    int b = 0, e = rawLength(record, f);
+    while (b < e && static_cast<unsigned char>(p[b]) <= 32)
+        ++b;
+    while (e > b && static_cast<unsigned char>(p[e - 1]) <= 32)
+        --e;
+    return QByteArrayView(p + b, e - b);
+}
+
 } // namespace TextField

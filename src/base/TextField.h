@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArrayView>
 #include <QString>
 
 // A length-prefixed text field of a fixed record: one length byte, then `capacity` bytes.
@@ -17,5 +18,7 @@ void write(char *record, FieldSpec f, const QString &text);
 QString read(const char *record, FieldSpec f);
 // The field's bytes without decoding (length-clamped), for fast comparisons in scans.
 int rawLength(const char *record, FieldSpec f);
+// The field's stored bytes without the blanks and control characters at either end, undecoded.
+QByteArrayView trimmedBytes(const char *record, FieldSpec f);
 
 } // namespace TextField

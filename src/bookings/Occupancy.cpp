@@ -16,22 +16,11 @@ namespace F = VisitaField;
 
 namespace {
 
-QByteArrayView trimmedBytes(const char *record, FieldSpec f)
-{
-    const char *p = record + f.offset + 1;
-    int b = 0, e = TextField::rawLength(record, f);
-    while (b < e && static_cast<unsigned char>(p[b]) <= 32)
-        ++b;
-    while (e > b && static_cast<unsigned char>(p[e - 1]) <= 32)
-        --e;
-    return QByteArrayView(p + b, e - b);
-}
-
 // A date field read as the card writes it (dd/mm/yyyy, a real day), straight from the bytes;
 // 0 when it is not one. Same rule as Dates::parse.
 qint64 dayOf(const char *record, FieldSpec f)
 {
-    const QByteArrayView t = trimmedBytes(record, f);
+    const QByteArrayView t = TextField::trimmedBytes(record, f);
     if (t.size() != 10 || t[2] != '/' || t[5] != '/')
         return 0;
     int v[3] = {0, 0, 0};
@@ -52,7 +41,7 @@ qint64 dayOf(const char *record, FieldSpec f)
 // Adults and children: the digits of the field, nothing for anything else.
 int countOf(const char *record, FieldSpec f)
 {
-    const QByteArrayView t = trimmedBytes(record, f);
+    const QByteArrayView t = TextField::trimmedBytes(record, f);
     int n = 0;
     for (char c : t) {
         if (c < '0' || c > '9')
@@ -64,7 +53,7 @@ int countOf(const char *record, FieldSpec f)
 
 void appendText(QString &to, const char *record, FieldSpec f)
 {
-    const QByteArrayView t = trimmedBytes(record, f);
+    const QByteArrayView t = TextField::trimmedBytes(record, f);
     for (char c : t)
         to.append(Cp1252::byteToChar(static_cast<unsigned char>(c)));
 }
@@ -127,7 +116,7 @@ void Builder::reserve(qint64 records)
 
 void Builder::add(qint64 position, const char *record)
 {
-    const QByteArrayView room = trimmedBytes(record, F::Camera);
+    const QByteArrayView room = TextField::trimmedBytes(record, F::Camera);
     int r = -1;
     if (!room.isEmpty()) {
         auto it = m_roomOf.constFind(room);
