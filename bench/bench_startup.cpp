@@ -40,7 +40,8 @@ int showAndSignal(int argc, char **argv, bool login, const char *folder, int rea
     w->show();
     while (!w->windowHandle() || !w->windowHandle()->isExposed())
         app.processEvents();
-    app.processEvents();
+    // Painted once, as the operator sees it; the program builds its other screens after this.
+    w->repaint();
     const char c = 1;
     (void)!::write(ready, &c, 1);
     ::_exit(0);
