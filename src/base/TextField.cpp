@@ -21,17 +21,8 @@ int rawLength(const char *record, FieldSpec f)
     return len > f.capacity ? f.capacity : len;
 }
 
-QString read(const char *record, FieldSpec f)
-{
-    const char *p = record + f.offset + 1;
-    int b = 0, e = rawLength(record, f);
-    // Trim on the bytes first: Windows-1252 maps every byte <= 32 to the same code.
-    while (b < e && static_cast<unsigned char>(p[b]) <= 32)
-        ++b;
-    while (e > b && static_cast<unsigned char>(p[e - 1]) <= 32)
-        --e;
-    return Cp1252::toUnicode(QByteArrayView(p + b, e - b));
-}
+// Trimmed on the bytes first: Windows-1252 maps every byte <= 32 to the same code.
+QString read(const char *record, FieldSpec f) { return Cp1252::toUnicode(trimmedBytes(record, f)); }
 
 QByteArrayView trimmedBytes(const char *record, FieldSpec f)
 {
