@@ -8,6 +8,7 @@
 #include "platform/PrintDialog.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -107,6 +109,23 @@ template <class T> std::optional<Codes::PickedEntry> pickIn(QWidget *owner, cons
 class TestCodiciScreens : public QObject {
     Q_OBJECT
 private slots:
+    void provinceListIsAScrollingDozen()
+    {
+        // 110 siglas open as a scrolling list of a dozen lines in an ordinary font.
+        TfrmCodici_Comuni t(nullptr);
+        t.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&t));
+        t.txtProv->showPopup();
+        QAbstractItemView *view = t.txtProv->view();
+        QTRY_VERIFY(view->isVisible());
+        QCOMPARE(view->font().pointSize(), 12);
+        QVERIFY(!view->font().bold());
+        const int row = view->sizeHintForRow(0);
+        QVERIFY2(view->window()->height() <= 13 * row + 16, qPrintable(QString::number(view->window()->height())));
+        QVERIFY(view->verticalScrollBar()->maximum() > 0);
+        t.txtProv->hidePopup();
+    }
+
     void init()
     {
         dir = new TempProgramFolder;
