@@ -13,6 +13,8 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -46,6 +48,10 @@ void TestLook::qtTextsAreItalian()
     QVERIFY2(items.contains(QStringLiteral("Incolla")) && items.contains(QStringLiteral("Seleziona tutto")),
              qPrintable(items.join(u'|')));
     QVERIFY(!items.contains(QStringLiteral("Paste")));
+    // The print dialog of every print.
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    QCOMPARE(print.windowTitle(), QStringLiteral("Stampa"));
 }
 
 void TestLook::datesAreWrittenInFull()
