@@ -2,6 +2,7 @@
 // (one pass over Registro.pro), the verdicts and the file, against a plain read of the same
 // file (the counter x_read).
 #include "ArchiveGen.h"
+#include "BenchRatios.h"
 
 #include "base/ProgramFolder.h"
 #include "base/RecordList.h"
@@ -12,42 +13,15 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
 const QDate kToday(2026, 12, 9);
 double g_readRegistro = 0; // seconds
 
-using Clock = std::chrono::steady_clock;
-
-// A plain front-to-back read in 4 MB blocks, touching every page.
-long plainRead(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd < 0)
-        return -1;
-    static char buf[4 << 20];
-    long sum = 0;
-    ssize_t n;
-    while ((n = ::read(fd, buf, sizeof buf)) > 0)
-        for (ssize_t i = 0; i < n; i += 4096)
-            sum += buf[i];
-    ::close(fd);
-    return sum;
-}
-
-double bestOf(int runs, const std::function<void()> &fn)
-{
-    double best = 1e9;
-    for (int i = 0; i < runs; ++i) {
-        const auto t0 = Clock::now();
-        fn();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - t0).count());
-    }
-    return best;
-}
+using BenchRatios::bestOf;
+using BenchRatios::Clock;
+using BenchRatios::plainRead;
 
 // The generated bookings carry no codes; the day's arrivals get a complete set, every third a
 // family member of the booking before it, so that the report does its whole work.
