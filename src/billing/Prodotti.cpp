@@ -21,6 +21,21 @@ const QString kEmpty = QStringLiteral("Attenzione: l'elenco non contiene nessuna
 const QString kTitle = QStringLiteral("Tariffario prodotti e servizi");
 } // namespace
 
+namespace {
+using P = TfrmProdotti;
+const ScreenKit::Command<P> kCommands[] = {
+    // clang-format off
+    {&P::cmdAggiungi, "cmdAggiungi", "aggiungi", "Aggiungi voce", "Aggiungi una voce all'elenco.", &P::cmdAggiungiClick},
+    {&P::cmdModifica, "cmdModifica", "modifica", "Modifica voce", "Modifica la voce selezionata.", &P::cmdModificaClick},
+    {&P::cmdElimina, "cmdElimina", "elimina", "Elimina voce", "Elimina la voce selezionata.", &P::cmdEliminaClick},
+    {&P::cmdStampa, "cmdStampa", "stampa", "Stampa", "Stampa l'elenco delle voci.", &P::cmdStampaClick},
+    {&P::btnGuida, "btnGuida", "guida", "Guida", "Visualizza la guida in linea.", &P::btnGuidaClick},
+    {&P::cmdApplica, "cmdApplica", "applica", "Salva ed esci", "Salva le voci in elenco e chiudi questa schermata.",
+     &P::cmdApplicaClick},
+    // clang-format on
+};
+} // namespace
+
 TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffario prodotti e servizi"), true)
 {
     setObjectName(QStringLiteral("frmProdotti"));
@@ -30,23 +45,7 @@ TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffari
     panInfo->setObjectName(QStringLiteral("panInfo"));
     m_hints = new ScreenKit::Hints(panInfo, this);
 
-    auto command = [this](const QString &name, const QString &icon, const QString &text, const QString &hint) {
-        QToolButton *b = ScreenKit::picture(this, name, icon, text, 32);
-        m_hints->add(b, hint);
-        return b;
-    };
-    cmdAggiungi = command(QStringLiteral("cmdAggiungi"), QStringLiteral("aggiungi"), QStringLiteral("Aggiungi voce"),
-                          QStringLiteral("Aggiungi una voce all'elenco."));
-    cmdModifica = command(QStringLiteral("cmdModifica"), QStringLiteral("modifica"), QStringLiteral("Modifica voce"),
-                          QStringLiteral("Modifica la voce selezionata."));
-    cmdElimina = command(QStringLiteral("cmdElimina"), QStringLiteral("elimina"), QStringLiteral("Elimina voce"),
-                         QStringLiteral("Elimina la voce selezionata."));
-    cmdStampa = command(QStringLiteral("cmdStampa"), QStringLiteral("stampa"), QStringLiteral("Stampa"),
-                        QStringLiteral("Stampa l'elenco delle voci."));
-    btnGuida = command(QStringLiteral("btnGuida"), QStringLiteral("guida"), QStringLiteral("Guida"),
-                       QStringLiteral("Visualizza la guida in linea."));
-    cmdApplica = command(QStringLiteral("cmdApplica"), QStringLiteral("applica"), QStringLiteral("Salva ed esci"),
-                         QStringLiteral("Salva le voci in elenco e chiudi questa schermata."));
+    ScreenKit::commands<TfrmProdotti>(this, this, m_hints, kCommands, 32);
 
     lstRecords = new QListWidget(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -71,13 +70,6 @@ TfrmProdotti::TfrmProdotti() : TAppScreen(QStringLiteral(" Lunaresca - Tariffari
     body->addWidget(lstRecords, 1);
     v->addLayout(body, 1);
     m_hints->blank(this);
-
-    connect(cmdAggiungi, &QToolButton::clicked, this, &TfrmProdotti::cmdAggiungiClick);
-    connect(cmdModifica, &QToolButton::clicked, this, &TfrmProdotti::cmdModificaClick);
-    connect(cmdElimina, &QToolButton::clicked, this, &TfrmProdotti::cmdEliminaClick);
-    connect(cmdStampa, &QToolButton::clicked, this, &TfrmProdotti::cmdStampaClick);
-    connect(cmdApplica, &QToolButton::clicked, this, &TfrmProdotti::cmdApplicaClick);
-    connect(btnGuida, &QToolButton::clicked, this, &TfrmProdotti::btnGuidaClick);
 }
 
 QStringList TfrmProdotti::items() const

@@ -15,23 +15,26 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+using E = TArchiveExportScreen;
+const ScreenKit::Command<E> kCommands[] = {
+    // clang-format off
+    {&E::cmdEsporta, "cmdEsporta", "esporta", "Esporta", "Esporta l'archivio in formato Microsoft Excel.",
+     &E::cmdEsportaClick},
+    {&E::cmdGuida, "cmdGuida", "guida", "Guida", "Visualizza la pagina della guida sensibile al contesto.",
+     &E::cmdGuidaClick},
+    {&E::cmdEsci, "cmdEsci", "esci", "Esci", "Esci da questo ambiente di lavoro.", &E::cmdEsciClick},
+    // clang-format on
+};
+} // namespace
+
 TArchiveExportScreen::TArchiveExportScreen(QWidget *parent, const Kind &kind)
     : TDialog(parent, kind.caption, QSize(1000, 620)), m_kind(kind), m_model(new RecordGridModel(kind.columns, this))
 {
     panInfo = new QLabel(QStringLiteral("Esportazione archivio in Microsoft Excel."), this);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     m_hints = new ScreenKit::Hints(panInfo, this);
-    auto command = [this](const QString &name, const QString &icon, const QString &text, const QString &hint) {
-        QToolButton *b = ScreenKit::picture(this, name, icon, text, 32);
-        m_hints->add(b, hint);
-        return b;
-    };
-    cmdEsporta = command(QStringLiteral("cmdEsporta"), QStringLiteral("esporta"), QStringLiteral("Esporta"),
-                         QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-    cmdGuida = command(QStringLiteral("cmdGuida"), QStringLiteral("guida"), QStringLiteral("Guida"),
-                       QStringLiteral("Visualizza la pagina della guida sensibile al contesto."));
-    cmdEsci = command(QStringLiteral("cmdEsci"), QStringLiteral("esci"), QStringLiteral("Esci"),
-                      QStringLiteral("Esci da questo ambiente di lavoro."));
+    ScreenKit::commands<TArchiveExportScreen>(this, this, m_hints, kCommands, 32);
 
     grdRecords = new QTableView(this);
     grdRecords->setObjectName(QStringLiteral("grdRecords"));
@@ -67,10 +70,6 @@ TArchiveExportScreen::TArchiveExportScreen(QWidget *parent, const Kind &kind)
     m_hints->blank(this);
     m_hints->blank(grdRecords->viewport());
     m_hints->blank(grdRecords->horizontalHeader());
-
-    connect(cmdEsporta, &QToolButton::clicked, this, &TArchiveExportScreen::cmdEsportaClick);
-    connect(cmdGuida, &QToolButton::clicked, this, &TArchiveExportScreen::cmdGuidaClick);
-    connect(cmdEsci, &QToolButton::clicked, this, &TArchiveExportScreen::cmdEsciClick);
 }
 
 void TArchiveExportScreen::showEvent(QShowEvent *e)
